@@ -1,0 +1,56 @@
+#pragma once
+// The program's whole state, owned by main and passed by reference. Every test starts from a
+// fresh one.
+
+#include <array>
+#include <cstdint>
+
+#include "app/document_state.h"
+#include "app/prompter.h"
+#include "app/text_table.h"
+#include "app/settings.h"
+#include "app/shell_views.h"
+#include "channels/channel_views.h"
+#include "codeplug/identity.h"
+#include "codeplug/records.h"
+#include "files/version_table.h"
+#include "link/link_state.h"
+
+namespace zb {
+
+inline constexpr int kImageSize = 16384;
+using CodeplugImage = std::array<uint8_t, kImageSize>;
+
+struct AppContext {
+    AppContext() = default;
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    Codeplug Doc;    // the open document
+    Codeplug Stage;  // the FileStage: staging copy for data files and the unsaved-changes test
+    CodeplugImage Image{};
+    RmgDataRecord Rmg;
+
+    Settings settings;
+    Folders folders;
+    Identity identity;
+    DocumentState document;
+    VersionTable versions;
+    LinkState link;
+
+    // Outside world. The defaults answer every question with its first button and report
+    // every window as closed; the GUI, the command line and tests replace them.
+    ScriptedPrompter defaultPrompter;
+    ChannelViews defaultChannelViews;
+    ShellViews defaultShellViews;
+    Prompter* prompter = &defaultPrompter;
+    ChannelViews* channelViews = &defaultChannelViews;
+    ShellViews* shellViews = &defaultShellViews;
+};
+
+// The text of a table in the current language.
+inline std::string Text(const AppContext& ctx, const TextTable& table) {
+    return std::string(table[ctx.settings.LanguageIndex]);
+}
+
+}  // namespace zb

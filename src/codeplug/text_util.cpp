@@ -1,0 +1,19 @@
+#include "codeplug/text_util.h"
+
+namespace zb {
+
+std::string CleanText(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ') --end;
+    std::string_view kept = text.substr(0, end);
+    std::size_t nul = kept.find('\0');
+    if (nul != std::string_view::npos) kept = kept.substr(0, nul);
+    return std::string(kept);
+}
+
+std::string FileNamePart(std::string_view path) {
+    std::size_t cut = path.find_last_of("\\/");
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+}  // namespace zb
