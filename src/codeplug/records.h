@@ -80,7 +80,7 @@ struct RogerBeepRecord {
     bool operator==(const RogerBeepRecord&) const = default;
 };
 
-struct OptionFeatures {
+struct OptionFeaturesRecord {
     int16_t Tot = 0;
     int16_t FineTuneRange = 0;
     int16_t FineTuneMode = 0;
@@ -112,17 +112,17 @@ struct OptionFeatures {
     FixedText<8> PowerOnText;
     int16_t GroupChange = 0;
 
-    bool operator==(const OptionFeatures&) const = default;
+    bool operator==(const OptionFeaturesRecord&) const = default;
 };
 
-struct KeyAssignment {
+struct KeyAssignmentRecord {
     int16_t Pf1Function = 0;
     int16_t Pf2Function = 0;
 
-    bool operator==(const KeyAssignment&) const = default;
+    bool operator==(const KeyAssignmentRecord&) const = default;
 };
 
-struct ScanInfo {
+struct ScanInfoRecord {
     int16_t Priority = 0;
     int16_t PriorityChannel = 0;
     int16_t LookBackTimeA = 0;
@@ -131,10 +131,10 @@ struct ScanInfo {
     int16_t DropoutDelayTime = 0;
     int16_t TxDwellTime = 0;
 
-    bool operator==(const ScanInfo&) const = default;
+    bool operator==(const ScanInfoRecord&) const = default;
 };
 
-struct DtmfSettings {
+struct DtmfSettingsRecord {
     int16_t DtmfSpeed = 0;
     int16_t FirstDigitTime = 0;
     int16_t FirstDigitDelay = 0;
@@ -150,10 +150,10 @@ struct DtmfSettings {
     FixedText<10> StunCode;
     int16_t StunType = 0;
 
-    bool operator==(const DtmfSettings&) const = default;
+    bool operator==(const DtmfSettingsRecord&) const = default;
 };
 
-struct FleetSyncSettings {
+struct FleetSyncSettingsRecord {
     int16_t OwnFleet = 0;
     int32_t OwnId = 0;
     int16_t BaudRate = 0;
@@ -161,7 +161,7 @@ struct FleetSyncSettings {
     int32_t MessageModeTimer = 0;
     int16_t PttIdSideTone = 0;
 
-    bool operator==(const FleetSyncSettings&) const = default;
+    bool operator==(const FleetSyncSettingsRecord&) const = default;
 };
 
 struct DtmfMemoryEntry {
@@ -181,11 +181,11 @@ struct TestFreqEntry {
     bool operator==(const TestFreqEntry&) const = default;
 };
 
-struct EmbeddedMessage {
+struct EmbeddedMessageRecord {
     FixedText<32> MessageLine1;
     FixedText<32> MessageLine2;
 
-    bool operator==(const EmbeddedMessage&) const = default;
+    bool operator==(const EmbeddedMessageRecord&) const = default;
 };
 
 struct FleetSyncStatusEntry {
@@ -196,26 +196,26 @@ struct FleetSyncStatusEntry {
     bool operator==(const FleetSyncStatusEntry&) const = default;
 };
 
-struct OptionSettings {
-    OptionFeatures OptionFeatures;
-    KeyAssignment KeyAssignment;
-    ScanInfo ScanInfo;
-    DtmfSettings DtmfSettings;
-    FleetSyncSettings FleetSyncSettings;
+struct OptionSettingsRecord {
+    OptionFeaturesRecord OptionFeatures;
+    KeyAssignmentRecord KeyAssignment;
+    ScanInfoRecord ScanInfo;
+    DtmfSettingsRecord DtmfSettings;
+    FleetSyncSettingsRecord FleetSyncSettings;
     // [0] band-0 reset group (1-based), [1] its channel, [2] band-1 group, [3] its channel
     std::array<int16_t, 4> ResetSelect{};
     int16_t DtmfMemoryCount = 0;
     std::array<DtmfMemoryEntry, 8> DtmfMemory{};
     int16_t TestFreqCount = 0;
     std::array<TestFreqEntry, 16> TestFreqList{};
-    EmbeddedMessage EmbeddedMessage;
+    EmbeddedMessageRecord EmbeddedMessage;
     int16_t FleetSyncStatusCount = 0;
     std::array<FleetSyncStatusEntry, 8> FleetSyncStatus{};
 
-    bool operator==(const OptionSettings&) const = default;
+    bool operator==(const OptionSettingsRecord&) const = default;
 };
 
-struct OptionFeaturesExt {
+struct OptionFeaturesExtRecord {
     int16_t TxGate = 0;
     int16_t RxNc = 0;
     int16_t NrBypass = 0;
@@ -226,7 +226,7 @@ struct OptionFeaturesExt {
     int16_t VoxLevel = 0;
     int16_t VoxDelay = 0;
 
-    bool operator==(const OptionFeaturesExt&) const = default;
+    bool operator==(const OptionFeaturesExtRecord&) const = default;
 };
 
 struct CodeplugData {
@@ -239,8 +239,8 @@ struct CodeplugData {
     int16_t VfoBValid = 0;
     ModelInfoRecord ModelInfo;
     std::array<RogerBeepRecord, kRogerBeepCount> RogerBeepTones{};
-    OptionSettings OptionSettings;
-    OptionFeaturesExt OptionFeaturesExt;
+    OptionSettingsRecord OptionSettings;
+    OptionFeaturesExtRecord OptionFeaturesExt;
 
     bool operator==(const CodeplugData&) const = default;
 };
