@@ -6,6 +6,7 @@
 
 #include "app/context.h"
 #include "channels/freq_rules.h"
+#include "codeplug/text_util.h"
 
 namespace zb {
 namespace {
@@ -36,13 +37,6 @@ void LimitsOf(std::string_view bandText, double& low, double& high) {
     high = *hi;
 }
 
-std::string Trimmed(std::string text) {
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    std::size_t nul = text.find('\0');
-    if (nul != std::string::npos) text.resize(nul);
-    return text;
-}
-
 }  // namespace
 
 int BandCodeOf(const std::string& bandText) { return bandText == kStandardBandText ? 0 : 1; }
@@ -59,7 +53,7 @@ void SetBandLimits(AppContext& ctx) {
 }
 
 bool ModelMatches(const AppContext& ctx, const std::string& radioModel) {
-    return Trimmed(ctx.identity.ModelName) == Trimmed(radioModel);
+    return CleanText(ctx.identity.ModelName) == CleanText(radioModel);
 }
 
 void ApplyBandFlags(AppContext& ctx, int flagA, int flagB) {
