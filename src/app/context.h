@@ -14,6 +14,7 @@
 #include "codeplug/identity.h"
 #include "codeplug/records.h"
 #include "files/version_table.h"
+#include "link/group_write_state.h"
 #include "link/link_state.h"
 
 namespace zb {
@@ -37,6 +38,7 @@ struct AppContext {
     DocumentState document;
     VersionTable versions;
     LinkState link;
+    GroupWriteState groupWrite;
 
     // Outside world. The defaults answer every question with its first button and report
     // every window as closed; the GUI, the command line and tests replace them.
