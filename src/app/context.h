@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "app/document_state.h"
 #include "app/prompter.h"
@@ -11,6 +12,7 @@
 #include "app/settings.h"
 #include "app/shell_views.h"
 #include "channels/channel_views.h"
+#include "codeplug/calendar.h"
 #include "codeplug/identity.h"
 #include "codeplug/records.h"
 #include "files/version_table.h"
@@ -38,6 +40,7 @@ struct AppContext {
     DocumentState document;
     VersionTable versions;
     LinkState link;
+    std::optional<CalendarDate> fixedToday;  // "today" for dated defaults; empty: the clock
     GroupWriteState groupWrite;
 
     // Outside world. The defaults answer every question with its first button and report
@@ -45,9 +48,11 @@ struct AppContext {
     ScriptedPrompter defaultPrompter;
     ChannelViews defaultChannelViews;
     ShellViews defaultShellViews;
+    ProgramLauncher defaultLauncher;
     Prompter* prompter = &defaultPrompter;
     ChannelViews* channelViews = &defaultChannelViews;
     ShellViews* shellViews = &defaultShellViews;
+    ProgramLauncher* launcher = &defaultLauncher;
 };
 
 // The text of a table in the current language.

@@ -57,6 +57,11 @@ std::string ExecutableFolder() {
     return std::filesystem::path(path).parent_path().string();
 }
 
+std::string ExecutableFileName() {
+    std::string path = ExecutablePath();
+    return path.empty() ? std::string() : std::filesystem::path(path).filename().string();
+}
+
 std::string UserConfigFolder() {
     namespace fs = std::filesystem;
 #if defined(_WIN32)

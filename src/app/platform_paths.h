@@ -8,6 +8,8 @@ namespace zb {
 // The folder of the running executable, with '/' (or '\' on Windows) as separator; empty when
 // the platform cannot tell.
 std::string ExecutableFolder();
+// The file name of the running executable ("zb347rx", "zb347rx.exe"); empty when unknown.
+std::string ExecutableFileName();
 
 // The user's configuration folder for this program ($XDG_CONFIG_HOME/zb347rx or
 // ~/.config/zb347rx; %APPDATA%\zb347rx on Windows; ~/Library/Application Support/zb347rx on

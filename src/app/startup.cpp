@@ -5,6 +5,8 @@
 #include "app/platform_paths.h"
 #include "app/settings_file.h"
 #include "app/system_locale.h"
+#include "codeplug/defaults.h"
+#include "files/version_table.h"
 
 namespace zb {
 
@@ -13,12 +15,16 @@ void RunStartup(AppContext& ctx, const StartupOptions& options) {
     f.programFolder = options.programFolder.empty() ? ExecutableFolder() : options.programFolder;
     f.baseFolder = options.baseFolder.empty() ? BaseFolderOf(f.programFolder) : options.baseFolder;
 
+    f.executableName = ExecutableFileName();
+
+    LoadVersionTable(ctx);
     ctx.settings.MultiWriteEnabled = 0;
 
     const std::string userConfig =
         options.userConfigFolder.empty() ? UserConfigFolder() : options.userConfigFolder;
     ctx.settings.settingsPath = ChooseSettingsPath(f.baseFolder, userConfig);
     LoadSettings(ctx, options.systemLanguage.value_or(DetectSystemLanguage()));
+    StartupInit(ctx);
 }
 
 }  // namespace zb

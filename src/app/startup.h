@@ -15,8 +15,8 @@ struct StartupOptions {
     std::optional<int> systemLanguage;  // empty: from the system locale
 };
 
-// Folders, version table, settings step and start-up document, in that order. The text tables
-// are constant and need no filling.
+// Folders, version table, settings step and start-up document (defaults, the new-document
+// template, the stage copy), in that order. The text tables are constant and need no filling.
 void RunStartup(AppContext& ctx, const StartupOptions& options);
 
 }  // namespace zb
