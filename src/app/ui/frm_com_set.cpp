@@ -1,0 +1,98 @@
+#include "app/ui/frm_com_set.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/com_port_choice.h"
+#include "app/context.h"
+#include "app/messages.h"
+#include "app/trapped.h"
+#include "app/ui/ui_text.h"
+#include "link/serial_line.h"
+
+namespace zb::ui {
+namespace {
+
+constexpr TextTable kCaption{"Communication Port", "通信端口"};
+constexpr TextTable kPortLabel{"COM", "通信口"};
+
+std::optional<std::string> Selected(const QComboBox* combo) {
+    if (combo->currentIndex() < 0) return std::nullopt;
+    return Std(combo->currentText());
+}
+
+}  // namespace
+
+FrmComSet::FrmComSet(AppContext& ctx, QWidget* parent)
+    : QDialog(parent), ctx_(ctx), label_(new QLabel), combo_(new QComboBox),
+      ok_(new QPushButton), cancel_(new QPushButton), timer_(new QTimer(this)) {
+    setObjectName("FrmComSet");
+    label_->setObjectName("Label1");
+    combo_->setObjectName("Combo1");
+    ok_->setObjectName("CommandOK");
+    cancel_->setObjectName("CommandCancel");
+    timer_->setObjectName("ReShowComPortTimer");
+    timer_->setInterval(1000);
+
+    auto* rows = new QVBoxLayout(this);
+    auto* line = new QHBoxLayout;
+    line->addWidget(label_);
+    line->addWidget(combo_, 1);
+    rows->addLayout(line);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel_);
+    rows->addLayout(buttons);
+
+    connect(combo_, &QComboBox::currentIndexChanged, this,
+            [this] { PortID = PortIdOf(Selected(combo_)); });
+    connect(ok_, &QPushButton::clicked, this, &FrmComSet::CommandOK_Click);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(timer_, &QTimer::timeout, this, &FrmComSet::ReShowComPort);
+    connect(this, &QDialog::finished, timer_, &QTimer::stop);
+    ApplyLanguage();
+    FillList(ctx_.settings.ComPort);
+    timer_->start();
+}
+
+void FrmComSet::ApplyLanguage() {
+    setWindowTitle(Tr(ctx_, kCaption));
+    label_->setText(Tr(ctx_, kPortLabel));
+    ok_->setText(Tr(ctx_, msg::OkButton));
+    cancel_->setText(Tr(ctx_, msg::CancelButton));
+}
+
+void FrmComSet::SetPortDirectory(PortDirectory* ports) {
+    ports_ = ports;
+    FillList(ctx_.settings.ComPort);
+}
+
+void FrmComSet::ReShowComPort() { FillList(PortID); }
+
+void FrmComSet::FillList(int portToShow) {
+    RunTrapped(ctx_, "FrmComSet_ReShowComPort", [&] {
+        const auto items = PortItems(ports_ ? ports_->ListPorts() : std::vector<int>{});
+        const auto shown = PortItemToShow(items, portToShow);
+        {
+            const QSignalBlocker quiet(combo_);
+            combo_->clear();
+            for (const std::string& item : items) combo_->addItem(Qs(item));
+            combo_->setCurrentIndex(shown ? combo_->findText(Qs(*shown)) : -1);
+        }
+        PortID = PortIdOf(shown);
+    });
+}
+
+void FrmComSet::CommandOK_Click() {
+    RunTrapped(ctx_, "FrmComSet_CommandOK_Click", [&] {
+        if (!ApplyPortChoice(ctx_, Selected(combo_)))
+            ctx_.prompter->Show(Text(ctx_, msg::FileError), Icon::Critical);
+    });
+    accept();
+}
+
+}  // namespace zb::ui

@@ -1,0 +1,86 @@
+#include "app/ui/frm_emb_msg.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/context.h"
+#include "app/local_info_rules.h"
+#include "app/messages.h"
+#include "app/trapped.h"
+#include "app/ui/frm_main.h"
+#include "app/ui/radio_text_filter.h"
+#include "app/ui/ui_text.h"
+
+namespace zb::ui {
+namespace {
+
+constexpr TextTable kCaption{"Local Information", "本机信息"};
+
+FixedText<32>& Line(AppContext& ctx, int index) {
+    auto& message = ctx.Doc.Data.OptionSettings.EmbeddedMessage;
+    return index == 0 ? message.MessageLine1 : message.MessageLine2;
+}
+
+}  // namespace
+
+FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
+    : QWidget(parent), ctx_(ctx), close_(new QPushButton), help_(new QPushButton) {
+    setObjectName("FrmEmbMsg");
+    auto* column = new QVBoxLayout(this);
+    for (int i = 0; i < 2; ++i) {
+        boxes_[i] = new QLineEdit;
+        boxes_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        boxes_[i]->setMaxLength(kMessageLineWidth);
+        boxes_[i]->setMinimumWidth(boxes_[i]->fontMetrics().horizontalAdvance(QString(34, 'W')));
+        boxes_[i]->setText(Qs(ShownMessageLine(Line(ctx_, i))));
+        new RadioTextFilter(boxes_[i]);
+        boxes_[i]->installEventFilter(this);
+        column->addWidget(boxes_[i]);
+    }
+    close_->setObjectName("CommandClose");
+    help_->setObjectName("CommandHelp");
+    help_->hide();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(close_);
+    buttons->addWidget(help_);
+    column->addLayout(buttons);
+    connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
+    ApplyLanguage();
+}
+
+void FrmEmbMsg::ApplyLanguage() {
+    setWindowTitle(Tr(ctx_, kCaption));
+    close_->setText(Tr(ctx_, msg::CloseButton));
+    help_->setText(Tr(ctx_, msg::HelpButton));
+}
+
+void FrmEmbMsg::StoreLine(int index) {
+    RunTrapped(ctx_, "FrmEmbMsg_Text1_Validate", [&] {
+        StoreMessageLine(Line(ctx_, index), Std(boxes_[index]->text()));
+    });
+}
+
+void FrmEmbMsg::CommitPendingEdits() {
+    StoreLine(0);
+    StoreLine(1);
+}
+
+bool FrmEmbMsg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        for (int i = 0; i < 2; ++i)
+            if (watched == boxes_[i]) StoreLine(i);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmEmbMsg::closeEvent(QCloseEvent* event) {
+    // The box that has the focus is validated before the window goes.
+    for (int i = 0; i < 2; ++i)
+        if (boxes_[i]->hasFocus()) StoreLine(i);
+    QWidget::closeEvent(event);
+}
+
+}  // namespace zb::ui
