@@ -1,0 +1,349 @@
+// The main window: menus, toolbar and tree routing, child windows, language change, splitter,
+// document commands and failures inside operations.
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <filesystem>
+#include <stdexcept>
+
+#include "app/document_lifecycle.h"
+#include "app/ini_file.h"
+#include "main_window_fixture.h"
+
+using namespace zb;
+using namespace zb::test;
+using zb::ui::Qs;
+
+namespace {
+
+using MainWindow = MainWindowFixture;
+
+// Visible item names of a menu, in order.
+QStringList VisibleItems(QWidget* root, const char* menuName) {
+    QStringList names;
+    auto* menu = root->findChild<QMenu*>(menuName);
+    for (QAction* a : menu->actions())
+        if (a->isVisible() && !a->isSeparator()) names << a->objectName();
+    return names;
+}
+
+QStringList TreeNodes(QTreeWidget* tree, int column = 0, bool keys = true) {
+    QStringList out;
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    out << (keys ? root->data(column, Qt::UserRole).toString() : root->text(column));
+    for (int i = 0; i < root->childCount(); ++i)
+        out << (keys ? root->child(i)->data(column, Qt::UserRole).toString() : root->child(i)->text(column));
+    return out;
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, int x, Qt::MouseButtons buttons) {
+    const QPointF pos(x, 2);
+    QMouseEvent e(type, pos, w->mapToGlobal(pos), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                  buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+}  // namespace
+
+TEST_F(MainWindow, LoadShowsNewDocumentWithChannelTableStatusAndTree) {
+    ctx.settings.ComPort = 4;
+    Open();
+    EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});
+    EXPECT_EQ(Title(), "ZB_347RX[Data File:new.dat]");
+    EXPECT_EQ(main->findChild<QLabel*>("sbStatusBar_Panel2")->text(), "ZB-347RX[28.000000 - 29.700000 MHz]");
+    EXPECT_EQ(main->findChild<QLabel*>("sbStatusBar_Panel3")->text(), "COM4");
+    auto* tree = main->findChild<QTreeWidget*>("TreeView1");
+    EXPECT_EQ(TreeNodes(tree), (QStringList{"N0", "N1", "N2", "N12", "N13", "N8", "N9"}));
+    EXPECT_EQ(TreeNodes(tree, 0, false),
+              (QStringList{"ZB-347RX", "Channel Information", "Option Features", "Roger Beep",
+                           "Reset Initialize", "Local Information", "Embedded Message"}));
+    EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
+}
+
+TEST_F(MainWindow, MenusOfferTheBuildsItemsInBothLanguages) {
+    Open();
+    QStringList bar;
+    for (QAction* a : main->findChild<QMenuBar*>()->actions())
+        if (a->isVisible()) bar << a->objectName();
+    EXPECT_EQ(bar, (QStringList{"mnuFile", "mnuEdit", "mnuProgram", "mnuSet", "mnuView", "mnuWindow", "mnuHelp"}));
+    EXPECT_EQ(VisibleItems(main.get(), "mnuFile"),
+              (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileExit"}));
+    EXPECT_EQ(VisibleItems(main.get(), "mnuEdit"),
+              (QStringList{"mnuChannelInfo", "mnuOptFeature", "mnuToneTips", "mnuReset", "mnuEmbeddedMsg", "mnuEMG"}));
+    EXPECT_EQ(VisibleItems(main.get(), "mnuProgram"), (QStringList{"mnuReadFromRadio", "mnuWriteToRadio"}));
+    EXPECT_EQ(VisibleItems(main.get(), "mnuSet"), (QStringList{"mnuComm", "mnuLanguage", "MnuInitial"}));
+    EXPECT_EQ(VisibleItems(main.get(), "mnuView"), (QStringList{"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"}));
+    EXPECT_EQ(VisibleItems(main.get(), "mnuWindow"), (QStringList{"mnuWindowCascade", "mnuCloseAll"}));
+    EXPECT_EQ(VisibleItems(main.get(), "mnuHelp"), (QStringList{"mnuHelpAbout"}));
+    for (const char* toggle : {"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"}) EXPECT_TRUE(Action(toggle)->isChecked());
+    EXPECT_FALSE(Action("tbToolBar_Button11")->isVisible());
+
+    const std::pair<const char*, std::pair<const char*, const char*>> captions[] = {
+        {"mnuFile", {"&File", "文件&F"}},
+        {"mnuFileSaveAs", {"Save &As", "另存为(&A)"}},
+        {"mnuToneTips", {"&Roger Beep", "RB音(&R)"}},
+        {"mnuEMG", {"Embedded &Message", "嵌入信息(&M)"}},
+        {"mnuReadFromRadio", {"&Read from Radio", "从对讲机读取数据(&R)"}},
+        {"MnuInitial", {"&Initial Setting", "初始化设置(&I)"}},
+        {"mnuCloseAll", {"Close All &Windows", "关闭所有窗口(&W)"}},
+        {"mnuHelpAbout", {"&About ZB_347RX", "关于 ZB_347RX(&A)"}},
+    };
+    for (const auto& [name, texts] : captions) EXPECT_EQ(Action(name)->text(), Qs(texts.first)) << name;
+    EXPECT_EQ(Action("tbToolBar_Button7")->toolTip(), "Read from Radio");
+
+    ctx.settings.LanguageIndex = kChinese;
+    main->CheckLanguage();
+    for (const auto& [name, texts] : captions) EXPECT_EQ(Action(name)->text(), Qs(texts.second)) << name;
+    EXPECT_EQ(Action("tbToolBar_Button1")->toolTip(), Qs("新建(N)"));
+    EXPECT_EQ(TreeNodes(main->findChild<QTreeWidget*>("TreeView1"), 0, false)[3], Qs("RB音"));
+    EXPECT_EQ(main->findChild<QLabel*>("sbStatusBar_Panel3")->text(), Qs("通信口1"));
+    EXPECT_EQ(Title(), "ZB_347RX[数据文件:new.dat]");
+}
+
+TEST_F(MainWindow, MultiWriteSwitchShowsItsItemAndButton) {
+    ctx.settings.MultiWriteEnabled = 1;
+    Open();
+    EXPECT_TRUE(Action("mnuMWriteToRadio")->isVisible());
+    EXPECT_TRUE(Action("tbToolBar_Button11")->isVisible());
+}
+
+TEST_F(MainWindow, KeysNotListedDoNothing) {
+    Open();
+    const CodeplugData before = ctx.Doc.Data;
+    for (const char* key : {"Nope", "删除", "readradio", ""}) main->ToolbarClick(Qs(key));
+    for (const char* key : {"N0", "N10", "N11", "n1", ""}) main->TreeNodeClick(Qs(key));
+    EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});
+    EXPECT_EQ(tableMade, 1);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_TRUE(chooserCalls.empty());
+    EXPECT_TRUE(ctx.Doc.Data == before);
+    // Listed keys do act.
+    main->TreeNodeClick("N2");
+    main->ToolbarClick(Qs("打开"));
+    EXPECT_EQ(featuresMade, 1);
+    EXPECT_EQ(chooserCalls, std::vector<std::string>{"open"});
+}
+
+TEST_F(MainWindow, ShowChildOfAnOpenChildOnlyFocusesIt) {
+    Open();
+    main->ShowChild(kOptFeaturesKey);
+    auto* area = main->findChild<QMdiArea*>("mdiArea");
+    auto* tableFrame = main->findChild<QMdiSubWindow*>("frmCommChInfo_Frame");
+    auto* featuresFrame = main->findChild<QMdiSubWindow*>("FrmOptFeatures_Frame");
+    ASSERT_TRUE(tableFrame && featuresFrame);
+    tableFrame->move(120, 90);
+    featuresFrame->move(30, 10);
+    main->TreeNodeClick("N1");
+    EXPECT_EQ(tableMade, 1);
+    EXPECT_EQ(area->activeSubWindow(), tableFrame);
+    EXPECT_EQ(tableFrame->pos(), QPoint(120, 90));  // not cascaded again
+    EXPECT_EQ(featuresFrame->pos(), QPoint(30, 10));
+    // A child that is not registered opens nothing.
+    main->ShowChild(kDtmfKey);
+    EXPECT_EQ(Keys().size(), 2);
+}
+
+TEST_F(MainWindow, LanguageChangeClosesChildrenAndReopensOnlyTheChannelTable) {
+    Open();
+    main->ShowChild(kOptFeaturesKey);
+    main->ShowChild(kResetModeKey);
+    main->ShowChild(kEmbMsgKey);
+    ASSERT_EQ(Keys().size(), 4);
+    main->CheckLanguage();  // same language: nothing happens
+    EXPECT_EQ(Keys().size(), 4);
+
+    ctx.settings.LanguageIndex = kChinese;
+    main->CheckLanguage();
+    EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});
+    EXPECT_EQ(tableMade, 2);
+    EXPECT_EQ(Action("mnuFile")->text(), Qs("文件&F"));
+}
+
+TEST_F(MainWindow, LanguageDialogThroughTheMenu) {
+    ctx.settings.SystemLanguage = kChinese;
+    Open();
+    main->ShowChild(kOptFeaturesKey);
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(dialog->objectName(), "FrmSetLanguage");
+        dialog->findChild<QComboBox*>("Combo1")->setCurrentText("Chinese");
+        dialog->findChild<QPushButton*>("Command1")->click();
+    });
+    Action("mnuLanguage")->trigger();
+    EXPECT_EQ(ctx.settings.LanguageIndex, kChinese);
+    EXPECT_EQ(IniFile::Load(ctx.settings.settingsPath).Get("language", "CurrentLanguage"), "2");
+    EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});
+    EXPECT_EQ(Action("mnuLanguage")->text(), Qs("语言设置(&L)"));
+}
+
+TEST_F(MainWindow, CloseAllLeavesTheFrameAndViewTogglesWork) {
+    Open();
+    main->ShowChild(kOptFeaturesKey);
+    Action("mnuCloseAll")->trigger();
+    EXPECT_TRUE(Keys().isEmpty());
+    auto* panel = main->findChild<QWidget*>("FrameLeft");
+    auto* toolbar = main->findChild<QToolBar*>("tbToolBar");
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(toolbar->isVisible());
+    EXPECT_TRUE(main->statusBar()->isVisible());
+    EXPECT_EQ(Title(), "ZB_347RX[Data File:new.dat]");
+
+    Action("Toolbar1_Button1")->trigger();  // the panel's own close button
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(Action("mnuTreeView")->isChecked());
+    Action("mnuTreeView")->trigger();
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(Action("mnuTreeView")->isChecked());
+    Action("mnuViewToolbar")->trigger();
+    EXPECT_FALSE(toolbar->isVisible());
+    EXPECT_FALSE(Action("mnuViewToolbar")->isChecked());
+    Action("mnuViewStatusBar")->trigger();
+    EXPECT_FALSE(main->statusBar()->isVisible());
+}
+
+TEST_F(MainWindow, SplitterKeepsThePanelWithinItsLimits) {
+    Open();
+    auto* panel = main->findChild<QWidget*>("FrameLeft");
+    auto* splitter = main->findChild<QPushButton*>("CommandMove");
+    const int start = panel->width();
+    const int client = main->centralWidget()->width();
+    const int minimum = TwipsToPixels(kMinPanelTwips, main->logicalDpiX());
+
+    SendMouse(splitter, QEvent::MouseMove, 30, Qt::NoButton);  // no button held: no move
+    EXPECT_EQ(panel->width(), start);
+    SendMouse(splitter, QEvent::MouseButtonPress, 0, Qt::LeftButton);
+    SendMouse(splitter, QEvent::MouseMove, minimum - start - 1, Qt::LeftButton);  // too narrow
+    EXPECT_EQ(panel->width(), start);
+    SendMouse(splitter, QEvent::MouseMove, client - start + 1, Qt::LeftButton);  // wider than the client
+    EXPECT_EQ(panel->width(), start);
+    SendMouse(splitter, QEvent::MouseMove, 30, Qt::LeftButton);
+    EXPECT_EQ(panel->width(), start + 30);
+    SendMouse(splitter, QEvent::MouseMove, minimum - (start + 30), Qt::LeftButton);  // exactly the minimum
+    EXPECT_EQ(panel->width(), minimum);
+    SendMouse(splitter, QEvent::MouseButtonRelease, 0, Qt::NoButton);
+    SendMouse(splitter, QEvent::MouseMove, 40, Qt::NoButton);
+    EXPECT_EQ(panel->width(), minimum);
+}
+
+TEST_F(MainWindow, DocumentCommandsThroughTheMenus) {
+    Open();
+    const std::string path = dir / "radio.dat";
+
+    nextFile.reset();
+    Action("mnuFileSaveAs")->trigger();  // cancelled dialog: nothing
+    EXPECT_EQ(chooserCalls, std::vector<std::string>{"save:new.dat"});
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    nextFile = path;
+    Action("mnuFileSaveAs")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(Title(), "ZB_347RX[Data File:radio.dat]");
+
+    ctx.Doc.Data.OptionSettings.ResetSelect[1] = 17;  // an unsaved change
+    prompts.answers = {Answer::Cancel};
+    Action("mnuFileSave")->trigger();
+    EXPECT_EQ(Shown().back(), "\"radio.dat\"file will be Overwrite,Continue?");
+    EXPECT_FALSE(IsSaved(ctx));
+    Action("mnuFileSave")->trigger();  // OK this time
+    EXPECT_TRUE(IsSaved(ctx));
+
+    ctx.Doc.Data.OptionSettings.ResetSelect[1] = 18;
+    prompts.answers = {Answer::Cancel};
+    chooserCalls.clear();
+    Action("mnuFileOpen")->trigger();  // asks to save first; Cancel stops before the dialog
+    EXPECT_EQ(Shown().back(), "File has been modify,save it now?");
+    EXPECT_TRUE(chooserCalls.empty());
+
+    prompts.answers = {Answer::No};
+    main->ShowChild(kOptFeaturesKey);
+    Action("mnuFileOpen")->trigger();
+    EXPECT_EQ(ctx.Doc.Data.OptionSettings.ResetSelect[1], 17);  // the saved file again
+    EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});
+
+    prompts.answers = {Answer::Cancel};
+    ctx.Doc.Data.OptionSettings.ResetSelect[1] = 19;
+    Action("mnuFileNew")->trigger();
+    EXPECT_EQ(Shown().back(), "All data will be cleared.");
+    EXPECT_EQ(ctx.Doc.Data.OptionSettings.ResetSelect[1], 19);
+
+    const size_t asked = prompts.messages.size();
+    const int tables = tableMade;
+    main->ToolbarClick(Qs("新建"));  // the toolbar's New does not ask
+    EXPECT_EQ(prompts.messages.size(), asked);
+    EXPECT_EQ(tableMade, tables + 1);
+    EXPECT_EQ(Title(), "ZB_347RX[Data File:radio.dat]");  // New keeps the path
+}
+
+TEST_F(MainWindow, FailureInsideAnOperationShowsItsTraceNameAndGoesOn) {
+    Open();
+    main->Children().Register(kOptFeaturesKey, [](AppContext&) -> QWidget* {
+        throw std::runtime_error("broken editor");
+    });
+    main->TreeNodeClick("N2");
+    ASSERT_FALSE(prompts.messages.empty());
+    EXPECT_EQ(prompts.messages.back().text, "frmMain_ShowChild");
+    EXPECT_EQ(prompts.messages.back().icon, Icon::None);
+    main->TreeNodeClick("N13");
+    EXPECT_TRUE(main->IsChildOpen(kResetModeKey));
+}
+
+TEST_F(MainWindow, RadioCommandsAreOfferedOnlyWithTheLink) {
+    Open();
+    for (const char* name : {"mnuReadFromRadio", "mnuWriteToRadio", "mnuEMG", "tbToolBar_Button7", "tbToolBar_Button9"})
+        EXPECT_FALSE(Action(name)->isEnabled()) << name;
+    main->TreeNodeClick("N9");  // the tree has no disabled state: it says so
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].text.find("not available"), std::string::npos);
+
+    FakeRadio radio;
+    main->SetRadioCommands(&radio);
+    for (const char* name : {"mnuReadFromRadio", "mnuWriteToRadio", "mnuEMG", "tbToolBar_Button7", "tbToolBar_Button9"})
+        EXPECT_TRUE(Action(name)->isEnabled()) << name;
+    main->ShowChild(kEmbMsgKey);
+    main->Child(kEmbMsgKey)->findChild<QLineEdit*>("Text1_0")->setText("CQ DX");  // not yet stored
+    Action("mnuReadFromRadio")->trigger();
+    Action("mnuWriteToRadio")->trigger();
+    main->TreeNodeClick("N9");
+    Action("mnuRadioInfo")->trigger();
+    EXPECT_EQ(radio.calls, (std::vector<std::string>{"read", "write", "rmg+clear", "rmg"}));
+    // The write made the open editor commit its edit first.
+    EXPECT_EQ(ctx.Doc.Data.OptionSettings.EmbeddedMessage.MessageLine1.Raw().substr(0, 6),
+              std::string("CQ DX") + '\0');
+}
+
+TEST_F(MainWindow, InitialSettingLoadsTheFactoryTemplateAndReopensTheTable) {
+    Open();
+    main->ShowChild(kOptFeaturesKey);
+    ctx.Doc.Data.OptionSettings.ResetSelect[0] = 7;
+    prompts.messages.clear();
+    Action("MnuInitial")->trigger();
+    EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});
+    EXPECT_EQ(tableMade, 2);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(MainWindow, PlacementIsStoredInTwipsAndRestored) {
+    Open();
+    main->setGeometry(60, 45, 600, 450);
+    main->close();
+    QSettings store("ZB_347RX", "ZB_347RX");
+    const double dpi = main->logicalDpiX();
+    EXPECT_EQ(store.value("Settings/MainLeft").toInt(), PixelsToTwips(60, dpi));
+    EXPECT_EQ(store.value("Settings/MainWidth").toInt(), PixelsToTwips(600, dpi));
+    main.reset();
+    Open();
+    EXPECT_EQ(main->geometry(), QRect(60, 45, 600, 450));
+}
