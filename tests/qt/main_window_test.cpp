@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QImage>
 #include <filesystem>
 #include <stdexcept>
 
@@ -346,4 +347,96 @@ TEST_F(MainWindow, PlacementIsStoredInTwipsAndRestored) {
     main.reset();
     Open();
     EXPECT_EQ(main->geometry(), QRect(60, 45, 600, 450));
+}
+
+namespace {
+
+// A channel table stand-in that records what the channel rules tell it.
+class RecordingTable : public StandInEditor, public ChannelViews {
+public:
+    RecordingTable() : StandInEditor(kChannelTableKey) {}
+    std::vector<int> rows;
+    int rb = 0;
+    void reShowGrid(int rRow) override { rows.push_back(rRow); }
+    void ShowRB() override { ++rb; }
+};
+
+}  // namespace
+
+TEST_F(MainWindow, ChannelNotificationsReachTheOpenEditors) {
+    Open();
+    RecordingTable* table = nullptr;
+    main->Children().Register(kChannelTableKey, [&](AppContext&) { return table = new RecordingTable; });
+    main->CloseAllChildren();
+    EXPECT_FALSE(ctx.channelViews->IsChannelTableOpen());
+    EXPECT_FALSE(ctx.channelViews->IsResetModeOpen());
+    ctx.channelViews->reShowGrid(3);  // nobody open: nothing to tell, nothing breaks
+    ctx.channelViews->ReshowByCh(true);
+
+    main->OpenChannelWindow();
+    ASSERT_NE(table, nullptr);
+    EXPECT_TRUE(ctx.channelViews->IsChannelTableOpen());
+    ctx.channelViews->reShowGrid(5);
+    ctx.channelViews->ShowRB();
+    EXPECT_EQ(table->rows, std::vector<int>{5});
+    EXPECT_EQ(table->rb, 1);
+
+    for (auto& g : ctx.Doc.Data.Groups) g.Valid = 0;
+    ctx.Doc.Data.Groups[0].Valid = 1;
+    ctx.Doc.Data.Groups[3].Valid = 1;
+    main->ShowChild(kResetModeKey);
+    ASSERT_EQ(main->Child(kResetModeKey)->findChild<QComboBox*>("Combo1_23")->count(), 2);
+    EXPECT_TRUE(ctx.channelViews->IsResetModeOpen());
+    ctx.Doc.Data.Groups[3].Valid = 0;
+    ctx.channelViews->ReshowByCh(true);
+    EXPECT_EQ(main->Child(kResetModeKey)->findChild<QComboBox*>("Combo1_23")->count(), 1);
+
+    main.reset();  // the context forgets the closed window
+    EXPECT_EQ(ctx.channelViews, &ctx.defaultChannelViews);
+    EXPECT_EQ(ctx.shellViews, &ctx.defaultShellViews);
+}
+
+TEST_F(MainWindow, ActivationAfterALanguageChangeReopensTheTable) {
+    Open();
+    main->ShowChild(kOptFeaturesKey);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    ctx.settings.LanguageIndex = kChinese;
+    EXPECT_EQ(Keys().size(), 2);  // nothing happens before the main window is active again
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
+    QTRY_COMPARE(Keys(), QStringList{"frmCommChInfo"});
+    EXPECT_EQ(Title(), "ZB_347RX[数据文件:new.dat]");
+}
+
+TEST_F(MainWindow, WindowMenuListsTheOpenChildren) {
+    Open();
+    main->ShowChild(kOptFeaturesKey);
+    auto* menu = main->findChild<QMenu*>("mnuWindow");
+    emit menu->aboutToShow();
+    QStringList listed;
+    for (QAction* a : menu->actions())
+        if (a->isCheckable()) listed << a->text();
+    EXPECT_EQ(listed, (QStringList{"frmCommChInfo", "FrmOptFeatures"}));
+    main->CloseAllChildren();
+    emit menu->aboutToShow();
+    int checkable = 0;
+    for (QAction* a : menu->actions()) checkable += a->isCheckable();
+    EXPECT_EQ(checkable, 0);
+}
+
+TEST_F(MainWindow, BackgroundPictureOfTheLanguageOrPlain) {
+    std::filesystem::create_directories(dir.path / "prog" / "PIC");
+    QImage picture(12, 10, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(Qs(dir / "prog/PIC/BK_1.jpg"), "JPG"));
+    Open();
+    auto* area = main->findChild<QMdiArea*>("mdiArea");
+    EXPECT_EQ(area->background().texture().size(), QSize(10, 8));  // less its one-pixel border
+    ctx.settings.LanguageIndex = kChinese;  // no BK_2.jpg: a plain background, no message
+    main->CheckLanguage();
+    EXPECT_TRUE(area->background().texture().isNull());
+    EXPECT_TRUE(prompts.messages.empty());
 }
