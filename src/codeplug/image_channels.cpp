@@ -62,10 +62,11 @@ int ReadOffsetHz(const uint8_t* p) {
     return (p[1] & kOffsetSignMask) ? -hz : hz;
 }
 
-// Frequency plus offset; a sum outside the 8-digit range keeps the frequency as stored.
+// Frequency plus offset; a sum of 0 Hz or less, or beyond 8 digits, keeps the frequency as
+// stored.
 int ApplyOffset(int hz, int offsetHz) {
     const int sum = hz + offsetHz;
-    return sum < 0 || sum > kMaxStoredHz ? hz : sum;
+    return sum <= 0 || sum > kMaxStoredHz ? hz : sum;
 }
 
 // Bytes 0..15 of a slot from a channel record; offsets are always written 00 00.
