@@ -4,7 +4,6 @@
 #include <array>
 
 #include "codeplug/image_parts.h"
-#include "codeplug/text_util.h"
 #include "codeplug/tone_tables.h"
 
 namespace zb {
