@@ -3,10 +3,13 @@
 #include <QApplication>
 
 #include "app/context.h"
+#include "app/platform_paths.h"
 #include "app/startup.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/frm_splash.h"
 #include "app/ui/gui_prompter.h"
+#include "link/port_numbers.h"
+#include "link/qt/qt_port_directory.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -20,7 +23,13 @@ int main(int argc, char** argv) {
     ctx.prompter = &prompter;
     zb::RunStartup(ctx, zb::StartupOptions{});
 
+    // Serial devices keep their "COM" number from run to run.
+    zb::PortNumbers portNumbers(zb::UserConfigFolder().empty() ? std::string()
+                                                                : zb::UserConfigFolder() + "/ports.ini");
+    zb::QtPortDirectory ports(portNumbers);
+
     zb::ui::frmMain mainWindow(ctx);
+    mainWindow.SetPortDirectory(&ports);
     // Editors built elsewhere register here: mainWindow.Children().Register(key, maker).
 
     zb::ui::frmSplash splash(ctx);
