@@ -7,15 +7,17 @@ out=${1:-data}
 mkdir -p "$out/PIC"
 font=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
 
-# Background tiles: a soft diagonal pattern, blue-grey for English, green-grey for Chinese.
+# Background tiles: diagonal lines on a flat colour, seamless over 96 pixels, inside the
+# one-pixel frame that the program cuts off before tiling. Blue-grey for English, green-grey
+# for Chinese.
 tile() {
-    convert -size 96x96 gradient:"$2"-"$3" \
-        -fill none -stroke "$4" -strokewidth 1 \
-        -draw "line 0,96 96,0" -draw "line -48,96 48,0" -draw "line 48,96 144,0" \
-        -quality 85 "$out/PIC/$1"
+    convert -size 96x96 xc:"$2" -fill none -stroke "$3" -strokewidth 1 \
+        -draw "line 0,48 48,0" -draw "line 0,96 96,0" -draw "line 48,96 96,48" \
+        -draw "point 0,0" \
+        -bordercolor "$3" -border 1 -quality 92 "$out/PIC/$1"
 }
-tile BK_1.jpg '#d8dee8' '#c3ccda' '#b4bfcf'
-tile BK_2.jpg '#dbe5dc' '#c6d4c8' '#b6c7b9'
+tile BK_1.jpg '#d3dae5' '#bcc6d6'
+tile BK_2.jpg '#d6e2d8' '#bfd0c3'
 
 # Splash pictures: product name, a stylised wave and the subtitle in each language.
 splash() {

@@ -107,7 +107,8 @@ TEST_F(MainWindow, MenusOfferTheBuildsItemsInBothLanguages) {
     ctx.settings.LanguageIndex = kChinese;
     main->CheckLanguage();
     for (const auto& [name, texts] : captions) EXPECT_EQ(Action(name)->text(), Qs(texts.second)) << name;
-    EXPECT_EQ(Action("tbToolBar_Button1")->toolTip(), Qs("新建(N)"));
+    EXPECT_EQ(Action("tbToolBar_Button1")->toolTip(), Qs("新建"));
+    EXPECT_EQ(TreeNodes(main->findChild<QTreeWidget*>("TreeView1"), 0, false)[1], Qs("信道信息"));
     EXPECT_EQ(TreeNodes(main->findChild<QTreeWidget*>("TreeView1"), 0, false)[3], Qs("RB音"));
     EXPECT_EQ(main->findChild<QLabel*>("sbStatusBar_Panel3")->text(), Qs("通信口1"));
     EXPECT_EQ(Title(), "ZB_347RX[数据文件:new.dat]");

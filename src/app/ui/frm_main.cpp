@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
@@ -45,7 +46,11 @@ constexpr TextTable kNotAvailable{"This command needs the radio link, which is n
 constexpr const char* kPlacementApp = "ZB_347RX";
 constexpr int kKeyRole = Qt::UserRole;
 
-QString Plain(QString caption) { return caption.remove('&'); }
+// A menu caption without its access key: "新建(&N)" -> "新建", "&New" -> "New".
+QString Plain(QString caption) {
+    static const QRegularExpression accessKey(QStringLiteral("\\(&[^)]\\)$"));
+    return caption.remove(accessKey).remove('&');
+}
 
 // Toolbar buttons by number; 0 marks a separator. Print follows its hidden menu item.
 struct ToolButton {
