@@ -348,6 +348,13 @@ TEST_F(MainWindow, PlacementIsStoredInTwipsAndRestored) {
     main.reset();
     Open();
     EXPECT_EQ(main->geometry(), QRect(60, 45, 600, 450));
+
+    main.reset();
+    store.setValue("Settings/MainWidth", 0);  // damaged: the default size instead
+    store.setValue("Settings/MainHeight", "x");
+    store.sync();
+    Open();
+    EXPECT_EQ(main->size(), QSize(TwipsToPixels(14500, dpi), TwipsToPixels(10500, dpi)));
 }
 
 namespace {
@@ -440,4 +447,21 @@ TEST_F(MainWindow, BackgroundPictureOfTheLanguageOrPlain) {
     main->CheckLanguage();
     EXPECT_TRUE(area->background().texture().isNull());
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(MainWindow, AnEditorClosedFromInsideCanBeOpenedAgain) {
+    Open();
+    main->ShowChild(kResetModeKey);
+    main->Child(kResetModeKey)->findChild<QPushButton*>("CommandClose")->click();
+    QTRY_VERIFY(!main->IsChildOpen(kResetModeKey));
+    main->ShowChild(kResetModeKey);
+    EXPECT_TRUE(main->IsChildOpen(kResetModeKey));
+
+    // An editor that simply closes itself takes its frame with it.
+    main->Child(kChannelTableKey)->close();
+    QTRY_VERIFY(main->findChild<QMdiSubWindow*>("frmCommChInfo_Frame") == nullptr);
+    EXPECT_FALSE(main->IsChildOpen(kChannelTableKey));
+    main->TreeNodeClick("N1");
+    EXPECT_EQ(tableMade, 2);
+    EXPECT_EQ(Keys().size(), 2);
 }

@@ -18,6 +18,7 @@
 #include "app/ini_file.h"
 #include "app/ui/frm_about.h"
 #include "app/ui/frm_com_set.h"
+#include "app/ui/frm_model_info.h"
 #include "app/ui/frm_progress.h"
 #include "app/ui/frm_radio_info_set.h"
 #include "app/ui/frm_set_language.h"
@@ -281,4 +282,23 @@ TEST(GuiPrompter, ButtonsMapToAnswers) {
     });
     ctx.settings.LanguageIndex = kChinese;
     EXPECT_EQ(prompter.Ask("x", Icon::None, Buttons::OkCancel), Answer::Ok);
+}
+
+TEST_F(Dialogs, ModelInformationAsksBeforeANewBand) {
+    FrmModelInfo dialog(ctx);
+    auto* band = Find<QComboBox>(dialog, "Combo1_1");
+    EXPECT_EQ(Find<QComboBox>(dialog, "Combo1_0")->currentText(), "ZB347");
+    EXPECT_EQ(band->currentText(), "28.000000 - 29.700000 MHz");
+    band->setCurrentText("24.000000 - 30.105000 MHz");
+    ctx.defaultPrompter.answers = {Answer::Cancel};
+    Find<QPushButton>(dialog, "Command1")->click();
+    EXPECT_EQ(ctx.identity.BandText, kStandardBandText);
+    ASSERT_EQ(ctx.defaultPrompter.messages.size(), 1u);
+    EXPECT_EQ(ctx.defaultPrompter.messages[0].title, "Warning");
+
+    FrmModelInfo again(ctx);
+    Find<QComboBox>(again, "Combo1_1")->setCurrentText("24.000000 - 30.105000 MHz");
+    Find<QPushButton>(again, "Command1")->click();
+    EXPECT_EQ(ctx.identity.BandText, kWideBandText);
+    EXPECT_DOUBLE_EQ(ctx.identity.BandHigh[0], 29.7);  // limits recomputed from the band texts
 }

@@ -45,6 +45,7 @@ constexpr TextTable kNotAvailable{"This command needs the radio link, which is n
                                   "此功能需要通信模块，当前不可用。"};
 constexpr const char* kPlacementApp = "ZB_347RX";
 constexpr int kKeyRole = Qt::UserRole;
+constexpr int kMinWindowPixels = 100;
 
 // A menu caption without its access key: "新建(&N)" -> "新建", "&New" -> "New".
 QString Plain(QString caption) {
@@ -451,10 +452,19 @@ void frmMain::RestorePlacement() {
     store.beginGroup("Settings");
     const Placement d;
     const double dpi = logicalDpiX();
-    setGeometry(TwipsToPixels(store.value("MainLeft", d.left).toInt(), dpi),
-                TwipsToPixels(store.value("MainTop", d.top).toInt(), dpi),
-                TwipsToPixels(store.value("MainWidth", d.width).toInt(), dpi),
-                TwipsToPixels(store.value("MainHeight", d.height).toInt(), dpi));
+    auto read = [&](const char* key, int fallback) {
+        bool ok = false;
+        const int twips = store.value(key, fallback).toInt(&ok);
+        return TwipsToPixels(ok ? twips : fallback, dpi);
+    };
+    int width = read("MainWidth", d.width);
+    int height = read("MainHeight", d.height);
+    // A damaged store must not leave a window too small to see.
+    if (width < kMinWindowPixels || height < kMinWindowPixels) {
+        width = TwipsToPixels(d.width, dpi);
+        height = TwipsToPixels(d.height, dpi);
+    }
+    setGeometry(read("MainLeft", d.left), read("MainTop", d.top), width, height);
 }
 
 void frmMain::SavePlacement() {

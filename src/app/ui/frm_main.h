@@ -63,6 +63,8 @@ public:
     void CommitPendingEdits();
     // The radio's production record, modal.
     void ShowEmbeddedMessage();
+    // Model and port panels (after a port search stored new settings).
+    void RefreshStatusBar();
 
     // ShellViews
     void SetCaption(const std::string& caption) override;
@@ -86,7 +88,6 @@ private:
     void BuildLeftPanel();
     void BuildStatusBar();
     void BuildTree();
-    void RefreshStatusBar();
     void RefreshRadioActions();
     void RefreshWindowList();
     void RestorePlacement();
