@@ -1,0 +1,174 @@
+// What the main window's menus, toolbar and tree do.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/context.h"
+#include "app/document_lifecycle.h"
+#include "app/radio_commands.h"
+#include "app/trapped.h"
+#include "app/ui/frm_about.h"
+#include "app/ui/frm_com_set.h"
+#include "app/ui/frm_emg.h"
+#include "app/ui/frm_main.h"
+#include "app/ui/frm_model_info.h"
+#include "app/ui/frm_radio_info_set.h"
+#include "app/ui/frm_set_language.h"
+#include "app/ui/ui_text.h"
+#include "codeplug/defaults.h"
+
+namespace zb::ui {
+namespace {
+
+constexpr TextTable kNotAvailable{"This command needs the radio link, which is not available.",
+                                  "此功能需要通信模块，当前不可用。"};
+
+}  // namespace
+
+void frmMain::ShowModal(const char* traceName, const std::function<void()>& dialog) {
+    RunTrapped(ctx_, traceName, dialog);
+}
+
+void frmMain::ReadRMGDataFromRadio() {
+    if (!RadioAvailable()) {
+        ctx_.prompter->Show(Text(ctx_, kNotAvailable), Icon::Information);
+        return;
+    }
+    RunTrapped(ctx_, "frmMain_ReadRMGDataFromRadio", [&] { radio_->ReadRmgData(true); });
+}
+
+void frmMain::CommitPendingEdits() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (auto* editor = dynamic_cast<PendingEditCommitter*>(sub->widget()))
+            editor->CommitPendingEdits();
+}
+
+void frmMain::ShowEmbeddedMessage() {
+    ShowModal("frmMain_ShowEmbeddedMessage", [&] {
+        FrmEMG dialog(ctx_, this);
+        dialog.exec();
+    });
+}
+
+void frmMain::ToolbarClick(const QString& key) {
+    if (const auto command = ToolbarCommandOf(Std(key))) RunCommand(*command);
+}
+
+void frmMain::TreeNodeClick(const QString& key) {
+    if (const auto command = TreeCommandOf(Std(key))) RunCommand(*command);
+}
+
+void frmMain::RunCommand(Command command) {
+    if (NeedsRadioLink(command) && !RadioAvailable()) {
+        ctx_.prompter->Show(Text(ctx_, kNotAvailable), Icon::Information);
+        return;
+    }
+    const std::string child = ChildKeyOf(command);
+    if (!child.empty()) {
+        ShowChild(Qs(child));
+        return;
+    }
+    switch (command) {
+        case Command::FileNew: RunTrapped(ctx_, "frmMain_mnuFileNew", [&] { NewDocument(ctx_); }); break;
+        case Command::NewWithoutWarning:
+            RunTrapped(ctx_, "frmMain_LoadNewDoc", [&] { LoadNewDoc(ctx_); });
+            break;
+        case Command::FileOpen: RunTrapped(ctx_, "frmMain_mnuFileOpen", [&] { OpenDocument(ctx_); }); break;
+        case Command::FileSave: RunTrapped(ctx_, "frmMain_mnuFileSave", [&] { SaveDocument(ctx_); }); break;
+        case Command::FileSaveAs:
+            RunTrapped(ctx_, "frmMain_mnuFileSaveAs", [&] { SaveDocumentAs(ctx_); });
+            break;
+        case Command::FilePrint: break;  // the print list window has no actions
+        case Command::FileExit: close(); break;
+        case Command::ModelInfo:
+            ShowModal("frmMain_mnuModelInfo", [&] {
+                FrmModelInfo dialog(ctx_, this);
+                dialog.exec();
+            });
+            break;
+        case Command::Emg: ReadRMGDataFromRadio(); break;
+        case Command::ReadFromRadio:
+            RunTrapped(ctx_, "frmMain_mnuReadFromRadio", [&] { radio_->ReadFromRadio(); });
+            break;
+        case Command::WriteToRadio:
+            RunTrapped(ctx_, "frmMain_mnuWriteToRadio", [&] {
+                CommitPendingEdits();
+                radio_->WriteToRadio();
+            });
+            break;
+        case Command::MWriteToRadio:
+            RunTrapped(ctx_, "frmMain_mnuMWriteToRadio", [&] { radio_->WriteToGroup(); });
+            break;
+        case Command::TestMode: RunTrapped(ctx_, "frmMain_mnuTest", [&] { radio_->TestMode(); }); break;
+        case Command::RadioInfo:
+            RunTrapped(ctx_, "frmMain_mnuRadioInfo", [&] { radio_->ReadRmgData(false); });
+            break;
+        case Command::SetRadioInfo:
+            ShowModal("frmMain_mnuSetRadioInfo", [&] {
+                FrmRadioInfoSet dialog(ctx_, this);
+                dialog.SetRadioCommands(radio_);
+                dialog.exec();
+            });
+            break;
+        case Command::Comm:
+            ShowModal("frmMain_mnuComm", [&] {
+                FrmComSet dialog(ctx_, this);
+                dialog.SetPortDirectory(ports_);
+                dialog.exec();
+            });
+            RefreshStatusBar();
+            break;
+        case Command::Language:
+            ShowModal("frmMain_mnuLanguage", [&] {
+                FrmSetLanguage dialog(ctx_, this);
+                dialog.exec();
+            });
+            CheckLanguage();
+            break;
+        case Command::Initial:
+            RunTrapped(ctx_, "frmMain_MnuInitial", [&] {
+                CloseAllChildren();
+                LoadTemplate(ctx_, kFactoryTemplate);
+                OpenChannelWindow();
+                ArrangeCascade();
+            });
+            break;
+        case Command::TreeView: {
+            const bool on = !leftPanel_->isVisibleTo(this);
+            leftPanel_->setVisible(on);
+            splitter_->setVisible(on);
+            menuActions_.at("mnuTreeView")->setChecked(on);
+            break;
+        }
+        case Command::ViewToolbar: {
+            const bool on = !tbToolBar_->isVisibleTo(this);
+            tbToolBar_->setVisible(on);
+            menuActions_.at("mnuViewToolbar")->setChecked(on);
+            break;
+        }
+        case Command::ViewStatusBar: {
+            const bool on = !statusBar()->isVisibleTo(this);
+            statusBar()->setVisible(on);
+            menuActions_.at("mnuViewStatusBar")->setChecked(on);
+            break;
+        }
+        case Command::WindowCascade: ArrangeCascade(); break;
+        case Command::WindowTileHorizontal:
+        case Command::WindowTileVertical: mdi_->tileSubWindows(); break;
+        case Command::WindowArrangeIcons: break;  // children are never minimised to icons here
+        case Command::CloseAll: CloseAllChildren(); break;
+        case Command::HelpTopic: break;
+        case Command::About:
+            ShowModal("frmMain_mnuHelpAbout", [&] {
+                FrmAbout dialog(ctx_, this);
+                dialog.exec();
+            });
+            break;
+        default: break;
+    }
+}
+
+}  // namespace zb::ui
