@@ -21,6 +21,7 @@
 
 #include "app/document_lifecycle.h"
 #include "app/ini_file.h"
+#include "link/serial_line.h"
 #include "main_window_fixture.h"
 
 using namespace zb;
@@ -464,4 +465,39 @@ TEST_F(MainWindow, AnEditorClosedFromInsideCanBeOpenedAgain) {
     main->TreeNodeClick("N1");
     EXPECT_EQ(tableMade, 2);
     EXPECT_EQ(Keys().size(), 2);
+}
+
+namespace {
+
+struct TwoPorts : PortDirectory {
+    std::vector<int> ListPorts() override { return {2, 6}; }
+};
+
+// Runs `act` on the modal dialog that opens next.
+void OnNextDialog(const char* name, std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [name, act] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), name);
+        act(dialog);
+    });
+}
+
+}  // namespace
+
+TEST_F(MainWindow, ModalDialogsFromTheToolbar) {
+    Open();
+    TwoPorts ports;
+    main->SetPortDirectory(&ports);
+    OnNextDialog("FrmComSet", [](QWidget* d) {
+        d->findChild<QComboBox*>("Combo1")->setCurrentText("COM6");
+        d->findChild<QPushButton*>("CommandOK")->click();
+    });
+    main->ToolbarClick("CommSet");
+    EXPECT_EQ(ctx.settings.ComPort, 6);
+    EXPECT_EQ(main->findChild<QLabel*>("sbStatusBar_Panel3")->text(), "COM6");
+
+    OnNextDialog("FrmAbout2", [](QWidget* d) { d->findChild<QPushButton*>("cmdOK")->click(); });
+    main->ToolbarClick("About");
+    EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});  // the children are left as they were
 }

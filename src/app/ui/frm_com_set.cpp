@@ -77,10 +77,19 @@ void FrmComSet::FillList(int portToShow) {
     RunTrapped(ctx_, "FrmComSet_ReShowComPort", [&] {
         const auto items = PortItems(ports_ ? ports_->ListPorts() : std::vector<int>{});
         const auto shown = PortItemToShow(items, portToShow);
+        QStringList texts;
+        for (const std::string& item : items) texts << Qs(item);
+        QStringList current;
+        for (int i = 0; i < combo_->count(); ++i) current << combo_->itemText(i);
+        // An unchanged list is left alone, so an open drop-down stays open.
+        if (texts == current && shown && combo_->currentText() == Qs(*shown)) {
+            PortID = PortIdOf(shown);
+            return;
+        }
         {
             const QSignalBlocker quiet(combo_);
             combo_->clear();
-            for (const std::string& item : items) combo_->addItem(Qs(item));
+            combo_->addItems(texts);
             combo_->setCurrentIndex(shown ? combo_->findText(Qs(*shown)) : -1);
         }
         PortID = PortIdOf(shown);
