@@ -2,6 +2,7 @@
 // document commands and failures inside operations.
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -500,4 +501,21 @@ TEST_F(MainWindow, ModalDialogsFromTheToolbar) {
     OnNextDialog("FrmAbout2", [](QWidget* d) { d->findChild<QPushButton*>("cmdOK")->click(); });
     main->ToolbarClick("About");
     EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});  // the children are left as they were
+}
+
+TEST_F(MainWindow, SaveDialogAddsTheDataFileSuffix) {
+    Open();
+    main->SetFileChooser(nullptr);  // the real dialog
+    const QString typed = Qs(dir / "radio");
+    OnNextDialog("dlgCommonDialog", [typed](QWidget* d) {
+        auto* dialog = qobject_cast<QFileDialog*>(d);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Data File (*.dat)"});
+        dialog->selectFile(typed);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    Action("mnuFileSaveAs")->trigger();
+    EXPECT_TRUE(std::filesystem::exists(dir / "radio.dat"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "radio.fre"));
+    EXPECT_EQ(Title(), "ZB_347RX[Data File:radio.dat]");
 }

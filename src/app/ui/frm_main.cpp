@@ -254,11 +254,15 @@ std::optional<std::string> frmMain::ChooseFileToSave(const std::string& preset) 
 }
 
 std::optional<std::string> frmMain::DefaultChooser(bool save, const std::string& preset) {
-    const QString filter = Qs(DataFileFilter(ctx_));
-    const QString chosen = save ? QFileDialog::getSaveFileName(this, QString(), Qs(preset), filter)
-                                : QFileDialog::getOpenFileName(this, QString(), QString(), filter);
-    if (chosen.isEmpty()) return std::nullopt;
-    return Std(chosen);
+    QFileDialog dialog(this, QString(), QString(), Qs(DataFileFilter(ctx_)));
+    dialog.setObjectName("dlgCommonDialog");
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A name typed without ".dat" gets it, so the channel file beside it is named right.
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    if (save && !preset.empty()) dialog.selectFile(Qs(preset));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return Std(dialog.selectedFiles().front());
 }
 
 void frmMain::CheckLanguage() {
