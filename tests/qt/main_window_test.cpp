@@ -22,6 +22,7 @@
 
 #include "app/document_lifecycle.h"
 #include "app/ini_file.h"
+#include "app/ui/frm_progress.h"
 #include "link/serial_line.h"
 #include "main_window_fixture.h"
 
@@ -518,4 +519,23 @@ TEST_F(MainWindow, SaveDialogAddsTheDataFileSuffix) {
     EXPECT_TRUE(std::filesystem::exists(dir / "radio.dat"));
     EXPECT_TRUE(std::filesystem::exists(dir / "radio.fre"));
     EXPECT_EQ(Title(), "ZB_347RX[Data File:radio.dat]");
+}
+
+TEST_F(MainWindow, ProgressWindowOpensWithoutBlockingAndCloses) {
+    Open();
+    ctx.link.CommMode = 1;
+    ui::FrmProgress* progress = main->OpenProgress();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_TRUE(progress->isModal());
+    EXPECT_EQ(progress->windowTitle(), "Read data from radio");
+    progress->ShowPercent(12);
+    EXPECT_EQ(progress->findChild<QLabel*>("Label2")->text(), "12%");
+    main->OpenProgress("Search for communication setting,please wait for a few minutes...");
+    EXPECT_EQ(main->findChildren<ui::FrmProgress*>().size(), 1);  // never two at once
+    EXPECT_EQ(main->Progress()->windowTitle(), "Search for communication setting,please wait for a few minutes...");
+    main->CloseProgress();
+    EXPECT_EQ(main->Progress(), nullptr);
+    EXPECT_TRUE(main->findChildren<ui::FrmProgress*>().isEmpty());
+    main->CloseProgress();  // nothing open: nothing happens
 }

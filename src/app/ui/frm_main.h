@@ -30,6 +30,8 @@ class RadioCommands;
 
 namespace zb::ui {
 
+class FrmProgress;
+
 class frmMain : public QMainWindow, public ShellViews {
     Q_OBJECT
 public:
@@ -65,6 +67,12 @@ public:
     void ShowEmbeddedMessage();
     // Model and port panels (after a port search stored new settings).
     void RefreshStatusBar();
+    // The progress window of a whole-radio read or write: modal for the user, but the call
+    // returns at once so the link can start its conversation. An empty caption takes the
+    // read or write caption of the link's mode.
+    FrmProgress* OpenProgress(const std::string& caption = {});
+    void CloseProgress();
+    FrmProgress* Progress() const;
 
     // ShellViews
     void SetCaption(const std::string& caption) override;
@@ -120,6 +128,7 @@ private:
     QLabel* modelPanel_ = nullptr;
     QLabel* portPanel_ = nullptr;
     QList<QAction*> windowListActions_;
+    QPointer<FrmProgress> progress_;
 };
 
 // Closes an editor window from inside: its frame in the main window, or the window itself.

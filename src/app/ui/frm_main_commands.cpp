@@ -15,6 +15,7 @@
 #include "app/ui/frm_emg.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/frm_model_info.h"
+#include "app/ui/frm_progress.h"
 #include "app/ui/frm_radio_info_set.h"
 #include "app/ui/frm_set_language.h"
 #include "app/ui/ui_text.h"
@@ -51,6 +52,25 @@ void frmMain::ShowEmbeddedMessage() {
         FrmEMG dialog(ctx_, this);
         dialog.exec();
     });
+}
+
+FrmProgress* frmMain::OpenProgress(const std::string& caption) {
+    CloseProgress();
+    progress_ = new FrmProgress(ctx_, this);
+    progress_->setAttribute(Qt::WA_DeleteOnClose);
+    progress_->setWindowModality(Qt::ApplicationModal);
+    if (!caption.empty()) progress_->setWindowTitle(Qs(caption));
+    progress_->show();
+    return progress_;
+}
+
+FrmProgress* frmMain::Progress() const { return progress_.data(); }
+
+void frmMain::CloseProgress() {
+    if (progress_ == nullptr) return;
+    FrmProgress* window = progress_;
+    progress_ = nullptr;
+    delete window;
 }
 
 void frmMain::ToolbarClick(const QString& key) {
