@@ -343,7 +343,11 @@ TEST_F(MainWindow, InitialSettingLoadsTheFactoryTemplateAndReopensTheTable) {
 TEST_F(MainWindow, PlacementIsStoredInTwipsAndRestored) {
     Open();
     main->setGeometry(60, 45, 600, 450);
-    main->close();
+    main->ShowChild(kOptFeaturesKey);
+    Action("mnuFileExit")->trigger();  // no question about unsaved changes
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_TRUE(Keys().isEmpty());
+    EXPECT_TRUE(prompts.messages.empty());
     QSettings store("ZB_347RX", "ZB_347RX");
     const double dpi = main->logicalDpiX();
     EXPECT_EQ(store.value("Settings/MainLeft").toInt(), PixelsToTwips(60, dpi));

@@ -74,6 +74,14 @@ TEST_F(Dialogs, LanguageDialogOffersOnlyEnglishOnAnEnglishSystem) {
     EXPECT_EQ(Items(list), (QStringList{QString::fromUtf8("英语"), QString::fromUtf8("中文")}));
     EXPECT_EQ(list->currentText(), QString::fromUtf8("中文"));
     EXPECT_EQ(Find<QLabel>(chinese, "Label1")->text(), QString::fromUtf8("语言模式"));
+
+    chinese.show();
+    chinese.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chinese));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);  // Enter moves on instead of closing the dialog
+    EXPECT_FALSE(list->hasFocus());
+    EXPECT_TRUE(chinese.isVisible());
 }
 
 TEST_F(Dialogs, LanguageDialogOkAndCancel) {
