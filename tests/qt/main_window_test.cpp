@@ -506,6 +506,13 @@ TEST_F(MainWindow, ModalDialogsFromTheToolbar) {
     OnNextDialog("FrmAbout2", [](QWidget* d) { d->findChild<QPushButton*>("cmdOK")->click(); });
     main->ToolbarClick("About");
     EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});  // the children are left as they were
+
+    ctx.Rmg.Seller = "ZHANG";  // what an RMG read ends with
+    OnNextDialog("FrmEMG", [](QWidget* d) {
+        EXPECT_EQ(d->findChild<QLineEdit*>("Text1_11")->text(), "ZHANG");
+        d->findChild<QPushButton*>("CommandClose")->click();
+    });
+    main->ShowEmbeddedMessage();
 }
 
 TEST_F(MainWindow, SaveDialogAddsTheDataFileSuffix) {
