@@ -15,6 +15,9 @@
 #include "codeplug/records.h"
 #include "files/version_table.h"
 #include "link/link_state.h"
+#include "link/link_views.h"
+#include "link/serial_line.h"
+#include "link/timer.h"
 
 namespace zb {
 
@@ -46,6 +49,14 @@ struct AppContext {
     Prompter* prompter = &defaultPrompter;
     ChannelViews* channelViews = &defaultChannelViews;
     ShellViews* shellViews = &defaultShellViews;
+
+    // The radio link's outside world: serial line, port list and timers are given by the
+    // GUI, the command line or a test; without them no conversation starts.
+    LinkViews defaultLinkViews;
+    LinkViews* linkViews = &defaultLinkViews;
+    SerialLine* line = nullptr;
+    PortDirectory* ports = nullptr;
+    TimerFactory* timers = nullptr;
 };
 
 // The text of a table in the current language.

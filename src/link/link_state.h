@@ -2,9 +2,70 @@
 // The radio link's state.
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+#include "link/send_list.h"
+#include "link/serial_line.h"
+#include "link/timer.h"
 
 namespace zb {
+
+// What the link is doing.
+enum CommModeValue : int16_t {
+    kIdle = 0,
+    kModeRead = 1,
+    kModeWrite = 2,
+    kModeRmgRead = 3,
+    kModeRadioInfoWrite = 4,
+    kModeTestMode = 5,
+    kModePortSearch = 9,
+};
+
+// Step codes shared by the conversations.
+enum LinkStepValue : int16_t {
+    kStepNone = 0,
+    kStepProgram = 1,
+    kStepIdentify = 2,
+    kStepCheck = 3,
+    kStepBlock = 4,
+    kStepBlockAck = 5,
+    kStepStatusRequest = 21,
+    kStepStatusBlock = 22,
+    kStepRmgStatus = 31,
+    kStepEnd = 69,
+    kStepEndFailed = 70,
+};
+
+inline constexpr int kReplyTimeoutMs = 300;
+inline constexpr int kWriteDelayMs = 20;
+
+// The group write: the same image written into several radios one after the other.
+struct GroupWriteState {
+    bool groupFlag = false;
+    int16_t radioCount = 0;
+    int16_t radioNumber = 0;
+    bool firstRadio = false;
+    bool swapPending = false;
+    int16_t timeoutCount = 0;
+    int16_t ackCount = 0;
+    bool windowOpen = false;
+};
+
+// The automatic search for the port and line settings on which the radio answers.
+struct PortSearchState {
+    int16_t savedMode = 0;
+    std::string savedCaption;
+    std::vector<int> ports;  // up to 256
+    size_t position = 0;
+    LineSettings trying;
+    int probeCount = 0;
+    int16_t step = 0;
+    bool haveFallback = false;
+    LineSettings fallback;
+};
 
 struct LinkState {
     int16_t CommMode = 0;
@@ -16,6 +77,23 @@ struct LinkState {
     std::string RadioFirmware;
     int BandFlagA = 0;
     int BandFlagB = 0;
+
+    int16_t programResends = 0;
+    int16_t identifyResends = 0;
+    int16_t lastPercent = 0;
+    GroupWriteState group;
+    PortSearchState search;
+    SendList sendList;
+
+    // Wired up by the link on first use (ctx.timers, ctx.line).
+    std::unique_ptr<OneShotTimer> waitTimer;   // WaitTimer, 300 ms
+    std::unique_ptr<OneShotTimer> writeTimer;  // TimerWrite, 20 ms
+    std::unique_ptr<SerialListener> receiver;
+
+    // The factory test mode's handlers (CommMode 5); empty until test mode installs them.
+    std::function<void(const Bytes&)> testModeReceive;
+    std::function<void()> testModeSendDone;
+    std::function<void()> testModeTimeout;
 };
 
 }  // namespace zb
