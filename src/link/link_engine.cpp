@@ -5,6 +5,7 @@
 #include "app/context.h"
 #include "app/messages.h"
 #include "codeplug/image_codec.h"
+#include "codeplug/image_layout.h"
 #include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/port_search.h"
@@ -23,11 +24,12 @@ private:
     AppContext& ctx_;
 };
 
-constexpr int16_t kReadEnd = 0x3D90;
-constexpr int16_t kRmgStart = 0x3F00;
-constexpr int16_t kRmgEnd = 0x4000;
-constexpr int16_t kReadBlock = 64;
-constexpr int16_t kWriteBlock = 16;
+constexpr int16_t kSequenceEnd = layout::kSequenceEndAddress;
+constexpr int16_t kRmgStart = layout::kRmgAreaStart;
+constexpr int16_t kRmgEnd = layout::kRmgAreaEnd;
+constexpr int16_t kReadBlock = layout::kReadBlockSize;
+constexpr int16_t kWriteBlock = layout::kWriteBlockSize;
+constexpr int16_t kRmgBlock = layout::kRmgBlockSize;
 constexpr const char* kSoftwareVersion = "V200";
 
 bool IsReadOrWrite(const AppContext& ctx) {
@@ -368,19 +370,19 @@ bool StartLink(AppContext& ctx) {
     auto& l = ctx.link;
     switch (l.CommMode) {
     case kModeRead:
-        l.EndAddress = kReadEnd;
+        l.EndAddress = kSequenceEnd;
         l.BlockLength = kReadBlock;
         l.BlockAddress = -kReadBlock;
         break;
     case kModeWrite:
-        l.EndAddress = kReadEnd;
+        l.EndAddress = kSequenceEnd;
         l.BlockLength = kWriteBlock;
         l.BlockAddress = 0;
         break;
     case kModeRmgRead:
         l.EndAddress = kRmgEnd;
-        l.BlockLength = kWriteBlock;
-        l.BlockAddress = kRmgStart - kWriteBlock;
+        l.BlockLength = kRmgBlock;
+        l.BlockAddress = kRmgStart - kRmgBlock;
         break;
     default: break;
     }
