@@ -498,9 +498,14 @@ void AskRestart(AppContext& ctx) {
 void AskRetry(AppContext& ctx) {
     const Answer a =
         ctx.prompter->Ask(Text(ctx, msg::RetryQuestion), Icon::Question, Buttons::RetryCancel);
-    if (a == Answer::Retry)
+    if (a == Answer::Retry) {
+        // Requests advance the cursor first: step back over a block that never arrived, so
+        // the retry asks for it again instead of leaving a hole.
+        auto& l = ctx.link;
+        if (l.CommMode == kModeRmgRead && l.LinkStep == kStepBlock)
+            l.BlockAddress = static_cast<int16_t>(l.BlockAddress - l.BlockLength);
         EnterProgramMode(ctx);
-    else
+    } else
         EndSequence(ctx, false);
 }
 

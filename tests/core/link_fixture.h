@@ -105,6 +105,7 @@ public:
     void ClearBuffers() override { input_.clear(); }
     void Write(const Bytes& bytes) override {
         written.push_back(bytes);
+        if (onWrite) onWrite(bytes);
         if (auto* r = Radio()) Deliver(r->Feed(bytes), 1);
     }
     Bytes ReadAll() override { return std::exchange(input_, {}); }
@@ -124,6 +125,7 @@ public:
     std::vector<Station> stations;
     std::vector<Bytes> written;
     std::vector<LineSettings> opens;
+    std::function<void(const Bytes&)> onWrite;  // sees every packet before the radio does
 
 private:
     sim::RadioSim* Radio() {
