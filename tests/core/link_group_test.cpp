@@ -1,0 +1,81 @@
+// The group write: one image into several radios, one after the other on the same cable.
+
+#include <gtest/gtest.h>
+
+#include "app/messages.h"
+#include "link/link_engine.h"
+#include "link/packets.h"
+#include "link_fixture.h"
+
+namespace zb {
+namespace {
+
+using test::LinkHarness;
+
+// Swaps the radio on the cable: once a radio has acknowledged its end request, it is
+// unplugged after 2 s and the next one plugged in 3 s later.
+struct Swapper {
+    Swapper(LinkHarness& h, std::vector<sim::RadioSim*> radios) : h(h), radios(std::move(radios)) {
+        h.line.stations[0].radio = this->radios[0];
+        h.line.onWrite = [this](const Bytes& p) {
+            if (p != EndRequest() || next >= this->radios.size() - 1) return;
+            const size_t following = ++next;
+            this->h.clock.After(2000, [this] { this->h.line.stations[0].radio = nullptr; });
+            this->h.clock.After(5000, [this, following] { this->h.line.stations[0].radio = this->radios[following]; });
+        };
+    }
+    LinkHarness& h;
+    std::vector<sim::RadioSim*> radios;
+    size_t next = 0;
+};
+
+TEST(LinkGroup, WritesEveryRadioOnceAndReportsOnceAtTheEnd) {
+    LinkHarness h;
+    sim::RadioSim b, c;
+    b.model = c.model = "XX";  // the identity check is skipped in a group write
+    Swapper swapper(h, {&h.radio, &b, &c});
+    SetGroupRadioCount(h.ctx, 3);
+    WriteToGroup(h.ctx);
+    h.Run();
+
+    EXPECT_EQ(h.Messages(), (std::vector<std::string>{Text(h.ctx, msg::WriteQuestion), Text(h.ctx, msg::WriteCompleted)}));
+    EXPECT_EQ(h.radio.counters.blocksReceived, 984);
+    EXPECT_EQ(b.counters.blocksReceived, 985);  // the following radios also get the header block
+    EXPECT_EQ(c.counters.blocksReceived, 985);
+    EXPECT_TRUE(std::equal(h.ctx.Image.begin(), h.ctx.Image.begin() + 0x3D90, c.memory.begin()));
+    EXPECT_EQ(h.views.lastKind, ProgressKind::Group);
+    EXPECT_EQ(h.views.radioNumbers, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(std::count(h.views.percents.begin(), h.views.percents.end(), 0), 3);  // reset per radio
+    EXPECT_EQ(h.views.closed, 1);
+    EXPECT_FALSE(h.line.IsOpen());
+    EXPECT_FALSE(h.ctx.link.group.groupFlag);
+}
+
+TEST(LinkGroup, RadioLeftOnTheCableIsPolledButNotWrittenAgain) {
+    LinkHarness h;
+    SetGroupRadioCount(h.ctx, 2);
+    WriteToGroup(h.ctx);
+    h.clock.Run(120'000);
+
+    EXPECT_EQ(h.radio.counters.blocksReceived, 984);
+    EXPECT_EQ(h.radio.counters.identifyRequests, 1);
+    EXPECT_GT(h.radio.counters.programRequests, 100);
+    EXPECT_EQ(h.ctx.link.CommMode, 2);
+
+    CloseGroupWindow(h.ctx);
+    h.Run();
+    EXPECT_EQ(h.Messages(), std::vector<std::string>{Text(h.ctx, msg::WriteQuestion)});
+    EXPECT_FALSE(h.line.IsOpen());
+    EXPECT_EQ(h.ctx.link.CommMode, 0);
+}
+
+TEST(LinkGroup, WithoutTheRadioCountDialogTheGroupEndsAfterOneRadio) {
+    LinkHarness h;
+    WriteToGroup(h.ctx);
+    h.Run();
+    EXPECT_EQ(h.radio.counters.blocksReceived, 984);
+    EXPECT_EQ(h.Messages().back(), Text(h.ctx, msg::WriteCompleted));
+}
+
+}  // namespace
+}  // namespace zb
