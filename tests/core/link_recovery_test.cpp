@@ -220,3 +220,36 @@ TEST(LinkRecovery, RmgTimeOutAsksRetryAndResumesAtTheFailedBlock) {
 
 }  // namespace
 }  // namespace zb
+
+namespace zb {
+namespace {
+
+// A conversation whose last request goes unanswered does not wait for ever.
+TEST(LinkRecovery, UnansweredLastRequestStillEndsTheConversation) {
+    struct Case {
+        const char* name;
+        void (*start)(AppContext&);
+        const char* model;
+    } cases[] = {
+        {"end request after a wrong model", [](AppContext& c) { ReadFromRadio(c); }, "ZB999"},
+        {"end of an RMG-data read", [](AppContext& c) { ReadRmgData(c, true); }, "ZB347"},
+        {"end of a radio-information write", [](AppContext& c) { WriteRadioInfo(c); }, "ZB347"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkHarness h;
+        h.radio.model = c.model;
+        h.line.onWrite = [&](const Bytes& p) {
+            if (p == EndRequest()) h.radio.faults.silent = true;
+        };
+        c.start(h.ctx);
+        h.Run();
+        EXPECT_EQ(h.line.written.back(), EndRequest());
+        EXPECT_EQ(h.ctx.link.CommMode, 0);
+        EXPECT_FALSE(h.line.IsOpen());
+        EXPECT_EQ(h.views.embeddedMessages, 0);
+    }
+}
+
+}  // namespace
+}  // namespace zb
