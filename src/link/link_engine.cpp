@@ -32,6 +32,19 @@ constexpr int16_t kWriteBlock = layout::kWriteBlockSize;
 constexpr int16_t kRmgBlock = layout::kRmgBlockSize;
 constexpr const char* kSoftwareVersion = "V200";
 
+// Marks the conversation as waiting for the user for the lifetime of the object.
+class UserWait {
+public:
+    explicit UserWait(AppContext& ctx) : flag_(ctx.link.awaitingUser), saved_(flag_) { flag_ = true; }
+    ~UserWait() { flag_ = saved_; }
+    UserWait(const UserWait&) = delete;
+    UserWait& operator=(const UserWait&) = delete;
+
+private:
+    bool& flag_;
+    bool saved_;
+};
+
 bool IsReadOrWrite(const AppContext& ctx) {
     return ctx.link.CommMode == kModeRead || ctx.link.CommMode == kModeWrite;
 }
@@ -51,10 +64,12 @@ bool IdentityCheck(AppContext& ctx) {
     // The document follows the band of the connected radio, whatever the outcome.
     ApplyBandFlags(ctx, ctx.link.BandFlagA, ctx.link.BandFlagB);
     if (!ModelMatches(ctx, ctx.link.RadioModel)) {
+        UserWait wait(ctx);
         ctx.prompter->Show(Text(ctx, msg::ModelError));
         return false;
     }
     if (!IsCompatible(ctx, kSoftwareVersion, ctx.link.RadioFirmware)) {
+        UserWait wait(ctx);
         ctx.linkViews->OfferVersionFor(ctx.link.RadioFirmware);
         return false;
     }
@@ -473,7 +488,11 @@ void ReplyTimeout(AppContext& ctx) {
 
 void AskRestart(AppContext& ctx) {
     auto& l = ctx.link;
-    const Answer a = ctx.prompter->Ask(Text(ctx, msg::RetryQuestion), Icon::Question, Buttons::OkCancel);
+    Answer a;
+    {
+        UserWait wait(ctx);
+        a = ctx.prompter->Ask(Text(ctx, msg::RetryQuestion), Icon::Question, Buttons::OkCancel);
+    }
     if (a == Answer::Ok) {
         ClearHandOver(l.group);
         l.programResends = 0;
@@ -496,8 +515,11 @@ void AskRestart(AppContext& ctx) {
 }
 
 void AskRetry(AppContext& ctx) {
-    const Answer a =
-        ctx.prompter->Ask(Text(ctx, msg::RetryQuestion), Icon::Question, Buttons::RetryCancel);
+    Answer a;
+    {
+        UserWait wait(ctx);
+        a = ctx.prompter->Ask(Text(ctx, msg::RetryQuestion), Icon::Question, Buttons::RetryCancel);
+    }
     if (a == Answer::Retry) {
         // Requests advance the cursor first: step back over a block that never arrived, so
         // the retry asks for it again instead of leaving a hole.
@@ -534,6 +556,7 @@ void EndSequence(AppContext& ctx, bool success) {
         ctx.shellViews->ArrangeCascade();
     } else if (success && mode == kModeRmgRead) {
         DecodeRmgData(ctx);
+        UserWait wait(ctx);
         ctx.linkViews->OpenEmbeddedMessage();
     }
     // A failed conversation also lets go of the port: nothing is left to answer.
@@ -558,6 +581,7 @@ void UpdateProgress(AppContext& ctx) {
 void OnLinkReceive(AppContext& ctx) {
     if (!ctx.line) return;
     const Bytes p = ctx.line->ReadAll();
+    if (ctx.link.awaitingUser) return;
     switch (ctx.link.CommMode) {
     case kModeTestMode:
         if (ctx.link.testModeReceive) ctx.link.testModeReceive(p);

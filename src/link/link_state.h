@@ -84,6 +84,9 @@ struct LinkState {
     GroupWriteState group;
     PortSearchState search;
     SendList sendList;
+    // A question or window of the running conversation is open: replies arriving meanwhile
+    // are dropped, so the conversation cannot move on behind the user's back.
+    bool awaitingUser = false;
 
     // Wired up by the link on first use (ctx.timers, ctx.line).
     std::unique_ptr<OneShotTimer> waitTimer;   // WaitTimer, 300 ms

@@ -253,3 +253,42 @@ TEST(LinkRecovery, UnansweredLastRequestStillEndsTheConversation) {
 
 }  // namespace
 }  // namespace zb
+
+namespace zb {
+namespace {
+
+// The question is modal but events keep coming: a late block must not move the
+// conversation on while the user decides.
+TEST(LinkRecovery, LateReplyDuringTheQuestionIsDropped) {
+    LinkHarness h;
+    FillRadio(h.radio);
+    h.radio.faults.dropReadReply = 40;
+    struct Late : Prompter {
+        using Prompter::Ask;
+        explicit Late(LinkHarness& h) : h(h) {}
+        Answer Ask(const Message& m) override {
+            if (m.text == Text(h.ctx, msg::RetryQuestion)) {
+                const auto address = static_cast<uint16_t>(h.ctx.link.BlockAddress);
+                Bytes block = DataBlock(h.radio.memory.data(), address, 64);
+                const size_t before = h.line.written.size();
+                h.line.Deliver(block, 1);
+                h.clock.Run(h.clock.now + 50);
+                sentMeanwhile = h.line.written.size() - before;
+            }
+            return h.prompter().Ask(m);
+        }
+        LinkHarness& h;
+        size_t sentMeanwhile = 99;
+    } late(h);
+    h.ctx.prompter = &late;
+    const Codeplug before = h.ctx.Doc;
+    h.prompter().answers = {Answer::Ok, Answer::Cancel};
+    ReadFromRadio(h.ctx);
+    h.Run();
+    EXPECT_EQ(late.sentMeanwhile, 0u);
+    EXPECT_TRUE(SameDocument(h.ctx.Doc, before));
+    EXPECT_EQ(h.ctx.link.CommMode, 0);
+}
+
+}  // namespace
+}  // namespace zb
