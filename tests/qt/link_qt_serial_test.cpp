@@ -1,0 +1,109 @@
+// The radio link on QSerialPort and QTimer, against the simulated radio on a real
+// pseudo-terminal.
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSocketNotifier>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "app/context.h"
+#include "app/messages.h"
+#include "link/link_engine.h"
+#include "link/qt/qt_serial_line.h"
+#include "sim/radio_sim.h"
+
+namespace zb {
+namespace {
+
+// The radio end of a pseudo-terminal. Replies are written in two pieces 2 ms apart, as a
+// slow line delivers them.
+class PtyRadio {
+public:
+    PtyRadio() {
+        master_ = posix_openpt(O_RDWR | O_NOCTTY);
+        if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
+        device = QString::fromLocal8Bit(ptsname(master_));
+        keepSlave_ = ::open(ptsname(master_), O_RDWR | O_NOCTTY);
+        termios tio{};
+        tcgetattr(keepSlave_, &tio);
+        cfmakeraw(&tio);
+        tcsetattr(keepSlave_, TCSANOW, &tio);
+        notifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { OnReadable(); });
+    }
+    ~PtyRadio() {
+        notifier_.reset();
+        if (keepSlave_ >= 0) ::close(keepSlave_);
+        if (master_ >= 0) ::close(master_);
+    }
+    bool Ok() const { return master_ >= 0 && keepSlave_ >= 0; }
+
+    sim::RadioSim radio;
+    QString device;
+
+private:
+    void OnReadable() {
+        uint8_t buf[256];
+        const ssize_t n = ::read(master_, buf, sizeof buf);
+        if (n <= 0) return;
+        const sim::Bytes reply = radio.Feed(sim::Bytes(buf, buf + n));
+        if (reply.empty()) return;
+        const size_t half = reply.size() / 2;
+        Send(sim::Bytes(reply.begin(), reply.begin() + half));
+        sim::Bytes rest(reply.begin() + half, reply.end());
+        QTimer::singleShot(2, [this, rest] { Send(rest); });
+    }
+    void Send(const sim::Bytes& b) {
+        if (!b.empty() && ::write(master_, b.data(), b.size()) < 0) return;
+    }
+
+    int master_ = -1;
+    int keepSlave_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+};
+
+TEST(LinkQtSerial, FullReadOverAPseudoTerminal) {
+    PtyRadio pty;
+    ASSERT_TRUE(pty.Ok());
+    for (int i = 0; i < 0x3DC0; ++i) pty.radio.memory[i] = static_cast<uint8_t>(i * 3);
+    QtPortNames names;
+    names.Assign(4, pty.device);
+    QtSerialLine line(names);
+    QtTimerFactory timers;
+    AppContext ctx;
+    ctx.line = &line;
+    ctx.ports = &names;
+    ctx.timers = &timers;
+    ctx.settings.ComPort = 4;
+    ctx.versions.Firm = {{"V200", "V200"}};
+
+    ReadFromRadio(ctx);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (ctx.link.CommMode != 0 && elapsed.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+
+    ASSERT_FALSE(ctx.defaultPrompter.messages.empty());
+    EXPECT_EQ(ctx.defaultPrompter.messages.back().text, Text(ctx, msg::ReadCompleted));
+    EXPECT_TRUE(std::equal(ctx.Image.begin(), ctx.Image.begin() + 0x3DC0, pty.radio.memory.begin()));
+    EXPECT_EQ(pty.radio.counters.readRequests, 1 + 247);
+    EXPECT_FALSE(line.IsOpen());
+}
+
+TEST(LinkQtSerial, PortWithoutDeviceDoesNotOpen) {
+    QtPortNames names;
+    names.Assign(9, "/dev/does-not-exist-zb");
+    QtSerialLine line(names);
+    std::string reason;
+    EXPECT_FALSE(line.Open(LineSettings{9, 0, 1}, &reason));
+    EXPECT_FALSE(reason.empty());
+}
+
+}  // namespace
+}  // namespace zb
