@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -68,6 +70,16 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
 };
 
+bool RunUntilIdle(AppContext& ctx, int ms) {
+    QElapsedTimer elapsed;
+    elapsed.start();
+    auto busy = [&] {
+        return ctx.link.CommMode != 0 || (ctx.link.writeTimer && ctx.link.writeTimer->IsActive());
+    };
+    while (busy() && elapsed.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return !busy();
+}
+
 TEST(LinkQtSerial, FullReadOverAPseudoTerminal) {
     PtyRadio pty;
     ASSERT_TRUE(pty.Ok());
@@ -84,16 +96,53 @@ TEST(LinkQtSerial, FullReadOverAPseudoTerminal) {
     ctx.versions.Firm = {{"V200", "V200"}};
 
     ReadFromRadio(ctx);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (ctx.link.CommMode != 0 && elapsed.elapsed() < 30000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(RunUntilIdle(ctx, 30000));
 
     ASSERT_FALSE(ctx.defaultPrompter.messages.empty());
     EXPECT_EQ(ctx.defaultPrompter.messages.back().text, Text(ctx, msg::ReadCompleted));
     EXPECT_TRUE(std::equal(ctx.Image.begin(), ctx.Image.begin() + 0x3DC0, pty.radio.memory.begin()));
     EXPECT_EQ(pty.radio.counters.readRequests, 1 + 247);
     EXPECT_FALSE(line.IsOpen());
+}
+
+// The simulator program: prints its device first, answers paced at 9600 baud, and keeps
+// what was written when it is stopped.
+TEST(LinkQtSerial, WriteIntoTheSimulatorProgram) {
+    const QString program = QStringLiteral(ZB_BINARY_DIR "/tools/zb347rx-sim");
+    if (!QFile::exists(program)) GTEST_SKIP() << "zb347rx-sim not built";
+    const QString saved = QStringLiteral(ZB_BINARY_DIR "/link_qt_sim_memory.bin");
+    QFile::remove(saved);
+    QProcess sim;
+    sim.start(program, {"--pace", "--band-b", "--save", saved});
+    ASSERT_TRUE(sim.waitForStarted(5000));
+    ASSERT_TRUE(sim.waitForReadyRead(5000));
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    ASSERT_TRUE(device.startsWith("/dev/"));
+
+    QtPortNames names;
+    names.Assign(2, device);
+    QtSerialLine line(names);
+    QtTimerFactory timers;
+    AppContext ctx;
+    ctx.line = &line;
+    ctx.ports = &names;
+    ctx.timers = &timers;
+    ctx.settings.ComPort = 2;
+    ctx.versions.Firm = {{"V200", "V200"}};
+    WriteToRadio(ctx);
+    EXPECT_TRUE(RunUntilIdle(ctx, 60000));
+    sim.terminate();
+    ASSERT_TRUE(sim.waitForFinished(5000));
+
+    ASSERT_FALSE(ctx.defaultPrompter.messages.empty());
+    EXPECT_EQ(ctx.defaultPrompter.messages.back().text, Text(ctx, msg::WriteCompleted));
+    EXPECT_EQ(ctx.identity.BandText, kWideBandText);
+    QFile f(saved);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray memory = f.readAll();
+    ASSERT_EQ(memory.size(), 16384);
+    EXPECT_TRUE(std::equal(ctx.Image.begin() + 0x10, ctx.Image.begin() + 0x3D90,
+                           reinterpret_cast<const uint8_t*>(memory.constData()) + 0x10));
 }
 
 TEST(LinkQtSerial, PortWithoutDeviceDoesNotOpen) {
