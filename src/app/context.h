@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "app/document_state.h"
 #include "app/prompter.h"
@@ -11,15 +12,19 @@
 #include "app/settings.h"
 #include "app/shell_views.h"
 #include "channels/channel_views.h"
+#include "codeplug/calendar.h"
 #include "codeplug/identity.h"
 #include "codeplug/records.h"
 #include "files/version_table.h"
+#include "link/group_write_state.h"
 #include "link/link_state.h"
 #include "link/link_views.h"
-#include "link/serial_line.h"
-#include "link/timer.h"
 
 namespace zb {
+
+class SerialLine;
+class PortDirectory;
+class TimerFactory;
 
 inline constexpr int kImageSize = 16384;
 using CodeplugImage = std::array<uint8_t, kImageSize>;
@@ -40,15 +45,19 @@ struct AppContext {
     DocumentState document;
     VersionTable versions;
     LinkState link;
+    std::optional<CalendarDate> fixedToday;  // "today" for dated defaults; empty: the clock
+    GroupWriteState groupWrite;
 
     // Outside world. The defaults answer every question with its first button and report
     // every window as closed; the GUI, the command line and tests replace them.
     ScriptedPrompter defaultPrompter;
     ChannelViews defaultChannelViews;
     ShellViews defaultShellViews;
+    ProgramLauncher defaultLauncher;
     Prompter* prompter = &defaultPrompter;
     ChannelViews* channelViews = &defaultChannelViews;
     ShellViews* shellViews = &defaultShellViews;
+    ProgramLauncher* launcher = &defaultLauncher;
 
     // The radio link's outside world: serial line, port list and timers are given by the
     // GUI, the command line or a test; without them no conversation starts.

@@ -8,6 +8,7 @@ namespace zb {
 struct Folders {
     std::string programFolder;  // the executable's folder
     std::string baseFolder;     // its parent: "language", "Version.ini" live here
+    std::string executableName; // the program's own file name (other versions share it)
 };
 
 struct Settings {

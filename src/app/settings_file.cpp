@@ -1,6 +1,9 @@
 #include "app/settings_file.h"
 
+#include <filesystem>
+#include <fstream>
 #include <string_view>
+#include <system_error>
 
 #include "app/context.h"
 #include "app/ini_file.h"
@@ -20,12 +23,35 @@ int ReadInt(const IniFile& ini, const char* key, int fallback) {
 
 }  // namespace
 
-int SystemLanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang) {
-    for (const char* v : {lcAll, lcMessages, lang}) {
-        if (v == nullptr || *v == '\0') continue;
-        return std::string_view(v).substr(0, 5) == "zh_CN" ? 2 : 1;
+// True when a file can be written at path: an existing file opens for appending (nothing is
+// added), a missing one can be created in its folder (the probe is removed again).
+bool CanWriteAt(const std::string& pathText) {
+    const std::filesystem::path path(pathText);
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec)) {
+        std::ofstream probe(path, std::ios::binary | std::ios::app);
+        return probe.is_open();
     }
-    return 1;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    std::filesystem::path probePath = path;
+    probePath += ".probe";
+    bool ok = std::ofstream(probePath, std::ios::binary).is_open();
+    std::filesystem::remove(probePath, ec);
+    return ok;
+}
+
+std::string ChooseSettingsPath(const std::string& baseFolder, const std::string& userConfigFolder,
+                               const std::function<bool(const std::string&)>& canWrite) {
+    namespace fs = std::filesystem;
+    const fs::path installed = fs::path(baseFolder) / "language" / "mysetup.ini";
+    if (userConfigFolder.empty() || canWrite(installed.string())) return installed.string();
+    const fs::path own = fs::path(userConfigFolder) / "mysetup.ini";
+    std::error_code ec;
+    if (!fs::exists(own, ec) && fs::exists(installed, ec)) {
+        fs::create_directories(own.parent_path(), ec);
+        fs::copy_file(installed, own, ec);
+    }
+    return own.string();
 }
 
 void LoadSettings(AppContext& ctx, int systemLanguage) {
@@ -49,6 +75,7 @@ void LoadSettings(AppContext& ctx, int systemLanguage) {
     WriteSettingKey(ctx, "comPort", s.ComPort);
     WriteSettingKey(ctx, "CurrentLanguage", s.LanguageIndex);
     SetBandLimits(ctx);
+    ctx.groupWrite = GroupWriteState{};
 }
 
 bool WriteSettingKey(AppContext& ctx, const std::string& key, int value) {

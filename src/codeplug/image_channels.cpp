@@ -20,16 +20,20 @@ bool AllDigits(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Stored frequency (8 digits in Hz) as 6 BCD digits in units of 100 Hz; FF FF FF when the
-// text holds no frequency or anything but digits.
+// Stored frequency (8 digits in Hz) as 6 BCD digits in units of 100 Hz: the digits of
+// PadFreq, worked out in place (this runs for every channel). FF FF FF when the text holds no
+// frequency or anything but digits.
 void WriteBcdFreq(uint8_t* p, const FixedText<8>& freq) {
-    const std::string r = PadFreq(std::string_view(freq.bytes.data(), freq.bytes.size()));
-    if (r.size() < 6 || !AllDigits(r)) {
+    const std::string_view t = CleanView(std::string_view(freq.bytes.data(), freq.bytes.size()));
+    const bool digits = !t.empty() && t != kNoFreqText && AllDigits(t);
+    if (!digits) {
         std::fill(p, p + kBcdFreqBytes, uint8_t{0xFF});
         return;
     }
+    const std::size_t pad = t.size() < 8 ? 8 - t.size() : 0;  // leading zeros of PadFreq
+    auto digit = [&](std::size_t k) { return k < pad ? 0 : t[k - pad] - '0'; };
     for (int k = 0; k < kBcdFreqBytes; ++k)
-        p[k] = static_cast<uint8_t>(((r[2 * k] - '0') << 4) | (r[2 * k + 1] - '0'));
+        p[k] = static_cast<uint8_t>((digit(2 * k) << 4) | digit(2 * k + 1));
 }
 
 // The frequency in Hz, or nothing when a nibble is not a decimal digit.
@@ -62,10 +66,11 @@ int ReadOffsetHz(const uint8_t* p) {
     return (p[1] & kOffsetSignMask) ? -hz : hz;
 }
 
-// Frequency plus offset; a sum outside the 8-digit range keeps the frequency as stored.
+// Frequency plus offset; a sum of 0 Hz or less, or beyond 8 digits, keeps the frequency as
+// stored.
 int ApplyOffset(int hz, int offsetHz) {
     const int sum = hz + offsetHz;
-    return sum < 0 || sum > kMaxStoredHz ? hz : sum;
+    return sum <= 0 || sum > kMaxStoredHz ? hz : sum;
 }
 
 // Bytes 0..15 of a slot from a channel record; offsets are always written 00 00.
@@ -166,8 +171,7 @@ void DecodeVfo(AppContext& ctx, int slot, int pseudoGroup, ChannelRecord& vfo) {
         SetStoredFreq(vfo.TxFreq, ApplyOffset(*tx, ReadOffsetHz(a + kSlotTxOffset)));
     else
         vfo.TxFreq.Set("");
-    ReadSlotSettings(a, vfo);
-    vfo.Scan = 0;
+    ReadSlotSettings(a, vfo);  // Scan stays 0: a VFO has no scan bit
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 #include "codeplug/image_codec.h"
 
 #include <algorithm>
+#include <array>
 
 #include "codeplug/image_parts.h"
-#include "codeplug/text_util.h"
 #include "codeplug/tone_tables.h"
 
 namespace zb {
@@ -42,11 +42,23 @@ std::string HexByte(uint8_t b) {
 // A text that is empty once cleaned (blanks, or NULs left by a damaged file) has no frequency,
 // like "FFFFFFFF"; it must not become the digits of 0 Hz.
 std::string PadFreq(std::string_view text) {
-    std::string t = CleanText(text);
-    if (t.empty() || t == "FFFFFFFF") return "FFFFFFFF";
-    if (t.size() < 8) t.insert(0, 8 - t.size(), '0');
-    return t;
+    const std::string_view t = codec::CleanView(text);
+    if (t.empty() || t == codec::kNoFreqText) return std::string(codec::kNoFreqText);
+    std::string padded(t.size() < 8 ? 8 - t.size() : 0, '0');
+    padded += t;
+    return padded;
 }
+
+namespace codec {
+
+std::string_view CleanView(std::string_view text) {
+    std::size_t end = text.size();
+    while (end > 0 && text[end - 1] == ' ') --end;
+    text = text.substr(0, end);
+    return text.substr(0, text.find('\0'));
+}
+
+}  // namespace codec
 
 // An index outside 0..264 is off.
 uint16_t ToneWordOf(int toneIndex) {
@@ -62,24 +74,41 @@ uint16_t ToneWordOf(int toneIndex) {
     return kToneWordOff;
 }
 
+namespace {
+
+// Table position + 1 of every 12-bit tone value (0: not in the table), built once; decoding
+// looks up two tone words per channel.
+struct ToneLookup {
+    std::array<uint8_t, 0x1000> ctcss{};
+    std::array<uint8_t, 0x1000> dcs{};
+
+    ToneLookup() {
+        for (std::size_t i = 0; i < CtcssTable.size(); ++i)
+            ctcss[CtcssTable[i] & kToneWordValueMask] = static_cast<uint8_t>(i + 1);
+        for (std::size_t i = 0; i < DcsTable.size(); ++i)
+            dcs[DcsTable[i] & kToneWordValueMask] = static_cast<uint8_t>(i + 1);
+    }
+};
+
+const ToneLookup& Tones() {
+    static const ToneLookup lookup;
+    return lookup;
+}
+
+}  // namespace
+
 int ToneIndexOf(uint8_t high, uint8_t low) {
-    const int kind = high >> 4;
-    const auto value = static_cast<uint16_t>(((high & 0x0F) << 8) | low);
-    auto positionIn = [value](const auto& table) -> int {
-        auto it = std::find(table.begin(), table.end(), value);
-        return it == table.end() ? -1 : static_cast<int>(it - table.begin());
-    };
-    int pos = -1;
-    switch (kind) {
+    const int value = ((high & 0x0F) << 8) | low;
+    int position = 0;  // table position + 1
+    switch (high >> 4) {
         case kToneKindCtcss:
-            pos = positionIn(CtcssTable);
-            return pos < 0 ? 0 : pos + 1;
+            return Tones().ctcss[value];
         case kToneKindDcsNormal:
-            pos = positionIn(DcsTable);
-            return pos < 0 ? 0 : pos + kFirstDcsNormal;
+            position = Tones().dcs[value];
+            return position == 0 ? 0 : position - 1 + kFirstDcsNormal;
         case kToneKindDcsInverted:
-            pos = positionIn(DcsTable);
-            return pos < 0 ? 0 : pos + kFirstDcsInverted;
+            position = Tones().dcs[value];
+            return position == 0 ? 0 : position - 1 + kFirstDcsInverted;
         default: return 0;
     }
 }

@@ -68,7 +68,7 @@ constexpr ResetByte kResetBytes[] = {
 template <std::size_t N>
 void WriteText(CodeplugImage& image, int address, int size, const FixedText<N>& text,
                uint8_t fill) {
-    const std::string t = CleanText(text);
+    const std::string_view t = CleanView(std::string_view(text.bytes.data(), N));
     for (int k = 0; k < size; ++k)
         image[address + k] = k < static_cast<int>(t.size()) ? static_cast<uint8_t>(t[k]) : fill;
 }

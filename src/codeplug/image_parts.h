@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "app/context.h"
 #include "codeplug/image_layout.h"
@@ -11,6 +12,11 @@
 namespace zb::codec {
 
 static_assert(layout::kImageSize == kImageSize);
+
+inline constexpr std::string_view kNoFreqText = "FFFFFFFF";
+
+// CleanText without a copy: the text up to its trailing blanks, cut at the first NUL.
+std::string_view CleanView(std::string_view text);
 
 // Every byte field of the image takes the value's low 8 bits.
 constexpr uint8_t Low8(int value) { return static_cast<uint8_t>(value & 0xFF); }

@@ -3,10 +3,14 @@
 #include <memory>
 
 #include "app/context.h"
+#include "app/document_lifecycle.h"
 #include "app/messages.h"
 #include "codeplug/image_codec.h"
 #include "codeplug/image_layout.h"
+#include "files/version_table.h"
 #include "link/link_texts.h"
+#include "link/serial_line.h"
+#include "link/timer.h"
 #include "link/packets.h"
 #include "link/port_search.h"
 
@@ -30,7 +34,6 @@ constexpr int16_t kRmgEnd = layout::kRmgAreaEnd;
 constexpr int16_t kReadBlock = layout::kReadBlockSize;
 constexpr int16_t kWriteBlock = layout::kWriteBlockSize;
 constexpr int16_t kRmgBlock = layout::kRmgBlockSize;
-constexpr const char* kSoftwareVersion = "V200";
 
 // Marks the conversation as waiting for the user for the lifetime of the object.
 class UserWait {
@@ -54,12 +57,6 @@ bool BlockInImage(const LinkState& l) {
     return l.BlockAddress >= 0 && l.BlockLength > 0 && l.BlockAddress + l.BlockLength <= kImageSize;
 }
 
-bool IsCompatible(const AppContext& ctx, const std::string& software, const std::string& firmware) {
-    for (const auto& [soft, partner] : ctx.versions.Firm)
-        if (soft == software && partner == firmware) return true;
-    return false;
-}
-
 bool IdentityCheck(AppContext& ctx) {
     // The document follows the band of the connected radio, whatever the outcome.
     ApplyBandFlags(ctx, ctx.link.BandFlagA, ctx.link.BandFlagB);
@@ -68,9 +65,15 @@ bool IdentityCheck(AppContext& ctx) {
         ctx.prompter->Show(Text(ctx, msg::ModelError));
         return false;
     }
-    if (!IsCompatible(ctx, kSoftwareVersion, ctx.link.RadioFirmware)) {
+    const std::string& firmware = ctx.link.RadioFirmware;
+    if (!IsCompatible(ctx, kSoftwareVersion, firmware)) {
         UserWait wait(ctx);
-        ctx.linkViews->OfferVersionFor(ctx.link.RadioFirmware);
+        if (ctx.prompter->Ask(VersionQuestion(ctx, kSoftwareVersion, firmware, 0), Icon::Question,
+                              Buttons::YesNo) == Answer::Yes) {
+            // The other version takes the port over.
+            if (ctx.line && ctx.line->IsOpen()) ctx.line->Close();
+            StartVersion(ctx, firmware);
+        }
         return false;
     }
     return true;
@@ -121,7 +124,7 @@ void RequestBlock(AppContext& ctx) {
     }
 }
 
-void ClearHandOver(GroupWriteState& g) {
+void ClearHandOver(GroupHandOver& g) {
     g.swapPending = false;
     g.timeoutCount = 0;
     g.ackCount = 0;
@@ -181,10 +184,11 @@ void AdvanceRead(AppContext& ctx) {
 void AdvanceWrite(AppContext& ctx) {
     auto& l = ctx.link;
     auto& g = l.group;
+    const bool group = ctx.groupWrite.GroupFlag;
     switch (l.LinkStep) {
     case kStepProgram:
-        if (g.groupFlag) {
-            g.firstRadio = false;
+        if (group) {
+            ctx.groupWrite.FirstRadioFlag = false;
             if (g.swapPending) {
                 HandOverRule(ctx);
                 break;
@@ -196,7 +200,7 @@ void AdvanceWrite(AppContext& ctx) {
     case kStepStatusRequest: SendStatusRequest(ctx, kStepStatusBlock); break;
     case kStepStatusBlock: SendAck(ctx, kStepCheck); break;
     case kStepCheck:
-        if (g.groupFlag || IdentityCheck(ctx))
+        if (group || IdentityCheck(ctx))
             RequestBlock(ctx);
         else
             SendEnd(ctx, kStepEndFailed);
@@ -343,7 +347,7 @@ int ProgressPercent(int blockAddress, int endAddress) {
 
 void WireLink(AppContext& ctx) {
     auto& l = ctx.link;
-    if (!l.receiver) l.receiver = std::make_unique<LinkReceiver>(ctx);
+    if (!l.receiver) l.receiver = std::make_shared<LinkReceiver>(ctx);
     if (ctx.line) ctx.line->SetListener(l.receiver.get());
     if (ctx.timers && !l.waitTimer) {
         l.waitTimer = ctx.timers->CreateTimer();
@@ -445,7 +449,7 @@ void ReplyTimeout(AppContext& ctx) {
     case kModeWrite:
         if (step == kStepProgram) {
             auto& g = l.group;
-            if (g.groupFlag && g.swapPending) {
+            if (ctx.groupWrite.GroupFlag && g.swapPending) {
                 // Waiting for the next radio of a group: count the silence and keep polling.
                 ++g.timeoutCount;
                 EnterProgramMode(ctx);
@@ -509,7 +513,7 @@ void AskRestart(AppContext& ctx) {
         ResetProgressDisplay(ctx);
         EnterProgramMode(ctx);
     } else {
-        l.group.groupFlag = false;
+        ctx.groupWrite.GroupFlag = false;
         EndSequence(ctx, false);
     }
 }
@@ -535,7 +539,7 @@ void EndSequence(AppContext& ctx, bool success) {
     auto& l = ctx.link;
     auto& g = l.group;
     const int mode = l.CommMode;
-    if (success && g.groupFlag && mode == kModeWrite) {
+    if (success && ctx.groupWrite.GroupFlag && mode == kModeWrite) {
         ++g.radioNumber;
         if (g.radioNumber <= g.radioCount) {
             HandOverToNextRadio(ctx);
@@ -549,6 +553,7 @@ void EndSequence(AppContext& ctx, bool success) {
     if (success && mode == kModeRead) {
         ctx.shellViews->CloseAllChildren();
         DecodeImage(ctx);
+        SetDocumentCaption(ctx);  // set before the path changes, so it names the previous file
         ctx.shellViews->ApplyLanguage();
         ctx.document.path = "new.dat";
         ctx.document.untitled = true;
@@ -564,9 +569,10 @@ void EndSequence(AppContext& ctx, bool success) {
     if (ctx.line && ctx.line->IsOpen()) ctx.line->Close();
     if (success && mode == kModeRead) ctx.prompter->Show(Text(ctx, msg::ReadCompleted));
     if (success && mode == kModeWrite) ctx.prompter->Show(Text(ctx, msg::WriteCompleted));
-    l.CommMode = kIdle;
+    l.CommMode = kModeIdle;
     l.LinkStep = kStepNone;
-    g.groupFlag = false;
+    ctx.groupWrite.GroupFlag = false;
+    ctx.groupWrite.FirstRadioFlag = false;
 }
 
 void UpdateProgress(AppContext& ctx) {
@@ -575,7 +581,7 @@ void UpdateProgress(AppContext& ctx) {
     const int percent = ProgressPercent(l.BlockAddress, l.EndAddress);
     if (percent - l.lastPercent < 1) return;
     l.lastPercent = static_cast<int16_t>(percent);
-    if (l.group.groupFlag || ctx.linkViews->IsProgressVisible()) ctx.linkViews->SetProgress(percent);
+    if (ctx.groupWrite.GroupFlag || ctx.linkViews->IsProgressVisible()) ctx.linkViews->SetProgress(percent);
 }
 
 void OnLinkReceive(AppContext& ctx) {
@@ -587,7 +593,7 @@ void OnLinkReceive(AppContext& ctx) {
         if (ctx.link.testModeReceive) ctx.link.testModeReceive(p);
         return;
     case kModePortSearch: DispatchPortSearch(ctx, p); return;
-    case kIdle: return;
+    case kModeIdle: return;
     default: DispatchConversation(ctx, p); return;
     }
 }
@@ -603,12 +609,12 @@ void ReadFromRadio(AppContext& ctx) {
     l.CommMode = kModeRead;
     l.LinkStep = kStepNone;
     if (!StartLink(ctx)) {
-        l.CommMode = kIdle;
+        l.CommMode = kModeIdle;
         return;
     }
     if (ctx.prompter->Ask(Text(ctx, msg::ReadQuestion), Icon::Question, Buttons::OkCancel) != Answer::Ok) {
         ctx.line->Close();
-        l.CommMode = kIdle;
+        l.CommMode = kModeIdle;
         return;
     }
     ClearImage(ctx);
@@ -632,22 +638,23 @@ void StartWriteConversation(AppContext& ctx, bool group) {
     l.CommMode = kModeWrite;
     l.LinkStep = kStepNone;
     if (!StartLink(ctx)) {
-        l.CommMode = kIdle;
+        l.CommMode = kModeIdle;
         return;
     }
     if (ctx.prompter->Ask(Text(ctx, msg::WriteQuestion), Icon::Question, Buttons::OkCancel) != Answer::Ok) {
         ctx.line->Close();
-        l.CommMode = kIdle;
+        l.CommMode = kModeIdle;
         return;
     }
     ClearImage(ctx);
     EncodeImage(ctx);
     if (group) {
-        l.group.groupFlag = true;
-        l.group.firstRadio = true;
+        ctx.groupWrite.GroupFlag = true;
+        ctx.groupWrite.FirstRadioFlag = true;
         ctx.linkViews->OpenProgress(ProgressKind::Group, Text(ctx, msg::WriteCaption));
         ctx.linkViews->SetRadioNumber(1);
     } else {
+        ctx.groupWrite.GroupFlag = false;  // a single write never hands over to another radio
         ctx.linkViews->OpenProgress(ProgressKind::Single, Text(ctx, msg::WriteCaption));
     }
     ResetProgressDisplay(ctx);
@@ -657,7 +664,7 @@ void StartWriteConversation(AppContext& ctx, bool group) {
 void SetGroupRadioCount(AppContext& ctx, int count) {
     ctx.link.group.radioCount = static_cast<int16_t>(count);
     ctx.link.group.radioNumber = 1;
-    ctx.link.group.groupFlag = true;
+    ctx.groupWrite.GroupFlag = true;
 }
 
 void WriteToGroup(AppContext& ctx) { StartWriteConversation(ctx, true); }
@@ -673,7 +680,7 @@ void ReadRmgData(AppContext& ctx, bool clearImage) {
     l.CommMode = kModeRmgRead;
     l.LinkStep = kStepNone;
     if (!StartLink(ctx)) {
-        l.CommMode = kIdle;
+        l.CommMode = kModeIdle;
         return;
     }
     if (clearImage) ClearImage(ctx);
@@ -685,7 +692,7 @@ void WriteRadioInfo(AppContext& ctx) {
     l.CommMode = kModeRadioInfoWrite;
     l.LinkStep = kStepNone;
     if (!StartLink(ctx)) {
-        l.CommMode = kIdle;
+        l.CommMode = kModeIdle;
         return;
     }
     EnterProgramMode(ctx);

@@ -8,14 +8,15 @@
 #include <vector>
 
 #include "link/send_list.h"
-#include "link/serial_line.h"
 #include "link/timer.h"
 
 namespace zb {
 
+class SerialListener;
+
 // What the link is doing.
 enum CommModeValue : int16_t {
-    kIdle = 0,
+    kModeIdle = 0,
     kModeRead = 1,
     kModeWrite = 2,
     kModeRmgRead = 3,
@@ -42,16 +43,22 @@ enum LinkStepValue : int16_t {
 inline constexpr int kReplyTimeoutMs = 300;
 inline constexpr int kWriteDelayMs = 20;
 
-// The group write: the same image written into several radios one after the other.
-struct GroupWriteState {
-    bool groupFlag = false;
+// The group write's hand-over from one radio to the next (its group and first-radio flags
+// are ctx.groupWrite).
+struct GroupHandOver {
     int16_t radioCount = 0;
     int16_t radioNumber = 0;
-    bool firstRadio = false;
     bool swapPending = false;
     int16_t timeoutCount = 0;
     int16_t ackCount = 0;
     bool windowOpen = false;
+};
+
+// Port number, handshaking mode and stop bits of one attempt of the port search.
+struct SearchCombination {
+    int port = 0;
+    int handshaking = 0;
+    int stopBits = 1;
 };
 
 // The automatic search for the port and line settings on which the radio answers.
@@ -60,11 +67,11 @@ struct PortSearchState {
     std::string savedCaption;
     std::vector<int> ports;  // up to 256
     size_t position = 0;
-    LineSettings trying;
+    SearchCombination trying;
     int probeCount = 0;
     int16_t step = 0;
     bool haveFallback = false;
-    LineSettings fallback;
+    SearchCombination fallback;
 };
 
 struct LinkState {
@@ -81,7 +88,7 @@ struct LinkState {
     int16_t programResends = 0;
     int16_t identifyResends = 0;
     int16_t lastPercent = 0;
-    GroupWriteState group;
+    GroupHandOver group;
     PortSearchState search;
     SendList sendList;
     // A question or window of the running conversation is open: replies arriving meanwhile
@@ -91,10 +98,10 @@ struct LinkState {
     // Wired up by the link on first use (ctx.timers, ctx.line).
     std::unique_ptr<OneShotTimer> waitTimer;   // WaitTimer, 300 ms
     std::unique_ptr<OneShotTimer> writeTimer;  // TimerWrite, 20 ms
-    std::unique_ptr<SerialListener> receiver;
+    std::shared_ptr<SerialListener> receiver;
 
     // The factory test mode's handlers (CommMode 5); empty until test mode installs them.
-    std::function<void(const Bytes&)> testModeReceive;
+    std::function<void(const std::vector<uint8_t>&)> testModeReceive;
     std::function<void()> testModeSendDone;
     std::function<void()> testModeTimeout;
 };

@@ -1,6 +1,6 @@
 #pragma once
 // What the radio link asks of its windows: the progress windows, the status bar, the
-// embedded-message window and the version switch. The GUI implements it; the command line
+// embedded-message window and pending edits. The GUI implements it; the command line
 // and tests use the defaults (no windows).
 
 #include <string>
@@ -26,9 +26,6 @@ public:
     virtual void ShowPort(int /*port*/) {}
     // The embedded-message window, modal; returns when it closes.
     virtual void OpenEmbeddedMessage() {}
-    // The radio's firmware is not compatible with this software: ask the version question
-    // and, on Yes, start the matching program version.
-    virtual void OfferVersionFor(const std::string& /*firmware*/) {}
     // Open editors commit a pending edit before a write.
     virtual void CommitPendingEdits() {}
 

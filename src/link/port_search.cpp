@@ -5,6 +5,7 @@
 #include "link/link_engine.h"
 #include "link/link_texts.h"
 #include "link/packets.h"
+#include "link/serial_line.h"
 
 namespace zb {
 
@@ -25,7 +26,9 @@ void CloseLine(AppContext& ctx) {
     if (ctx.line && ctx.line->IsOpen()) ctx.line->Close();
 }
 
-void StoreSettings(AppContext& ctx, const LineSettings& s) {
+LineSettings SettingsOf(const SearchCombination& c) { return LineSettings{c.port, c.handshaking, c.stopBits}; }
+
+void StoreSettings(AppContext& ctx, const SearchCombination& s) {
     ctx.settings.ComPort = s.port;
     ctx.settings.Handshaking = s.handshaking;
     ctx.settings.StopBit = s.stopBits;
@@ -60,7 +63,7 @@ void TryCurrent(AppContext& ctx) {
     while (ctx.line && s.position < s.ports.size()) {
         CloseLine(ctx);
         s.trying.port = s.ports[s.position];
-        if (ctx.line->Open(s.trying, nullptr)) {
+        if (ctx.line->Open(SettingsOf(s.trying), nullptr)) {
             ctx.line->SetReceiveThreshold(1);
             s.probeCount = 0;
             SendProbe(ctx);
@@ -100,7 +103,7 @@ void StartPortSearch(AppContext& ctx) {
     s.ports = ctx.ports ? ctx.ports->ListPorts() : std::vector<int>{};
     if (s.ports.size() > kMaxPorts) s.ports.resize(kMaxPorts);
     s.position = 0;
-    s.trying = LineSettings{0, 0, 1};
+    s.trying = SearchCombination{};
     TryCurrent(ctx);
 }
 

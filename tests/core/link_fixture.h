@@ -166,7 +166,6 @@ public:
     void SetRadioNumber(int number) override { radioNumbers.push_back(number); }
     void ShowPort(int port) override { shownPorts.push_back(port); }
     void OpenEmbeddedMessage() override { ++embeddedMessages; }
-    void OfferVersionFor(const std::string& firmware) override { offeredVersions.push_back(firmware); }
 
     int opened = 0;
     int closed = 0;
@@ -175,7 +174,6 @@ public:
     std::vector<int> radioNumbers;
     std::vector<int> shownPorts;
     int embeddedMessages = 0;
-    std::vector<std::string> offeredVersions;
 };
 
 // The whole setting: one radio on COM1 at the default line settings.

@@ -48,7 +48,7 @@ TEST(LinkGroup, WritesEveryRadioOnceAndReportsOnceAtTheEnd) {
     EXPECT_EQ(std::count(h.views.percents.begin(), h.views.percents.end(), 0), 3);  // reset per radio
     EXPECT_EQ(h.views.closed, 1);
     EXPECT_FALSE(h.line.IsOpen());
-    EXPECT_FALSE(h.ctx.link.group.groupFlag);
+    EXPECT_FALSE(h.ctx.groupWrite.GroupFlag);
 }
 
 TEST(LinkGroup, RadioLeftOnTheCableIsPolledButNotWrittenAgain) {

@@ -5,6 +5,7 @@
 
 #include "app/messages.h"
 #include "codeplug/image_codec.h"
+#include "files/version_table.h"
 #include "link/link_engine.h"
 #include "link/packets.h"
 #include "link_fixture.h"
@@ -117,14 +118,36 @@ TEST(LinkRecovery, WrongModelEndsWithTheModelMessageAndLeavesTheDocument) {
     EXPECT_EQ(h.views.closed, 1);
 }
 
+struct RecordingLauncher : ProgramLauncher {
+    bool StartAndQuit(const std::string& path) override {
+        paths.push_back(path);
+        return true;
+    }
+    std::vector<std::string> paths;
+};
+
 TEST(LinkRecovery, IncompatibleFirmwareOffersTheMatchingVersionAndWritesNothing) {
-    LinkHarness h;
-    h.radio.firmware = "V210";
-    WriteToRadio(h.ctx);
-    h.Run();
-    EXPECT_EQ(h.views.offeredVersions, std::vector<std::string>{"V210"});
-    EXPECT_EQ(h.radio.counters.blocksReceived, 0);
-    EXPECT_EQ(h.Messages(), std::vector<std::string>{Text(h.ctx, msg::WriteQuestion)});
+    for (Answer answer : {Answer::Yes, Answer::No}) {
+        LinkHarness h;
+        RecordingLauncher launcher;
+        h.ctx.launcher = &launcher;
+        h.ctx.folders.baseFolder = "/opt/zb";
+        h.ctx.versions.Firm = {{"V200", "V200"}, {"V201", "V210"}};
+        h.radio.firmware = "V210";
+        h.prompter().answers = {Answer::Ok, answer};
+        WriteToRadio(h.ctx);
+        h.Run();
+
+        ASSERT_EQ(h.prompter().messages.size(), 2u);
+        EXPECT_EQ(h.prompter().messages[1].text, VersionQuestion(h.ctx, "V200", "V210", 0));
+        EXPECT_EQ(h.prompter().messages[1].buttons, Buttons::YesNo);
+        EXPECT_EQ(h.radio.counters.blocksReceived, 0);
+        EXPECT_EQ(launcher.paths.size(), answer == Answer::Yes ? 1u : 0u);
+        if (answer == Answer::Yes) {
+            EXPECT_NE(launcher.paths[0].find("V201"), std::string::npos);
+        }
+        EXPECT_FALSE(h.line.IsOpen());
+    }
 }
 
 // Answers like the scripted prompter and brings the radio back when asked to check it.

@@ -1,0 +1,30 @@
+#include "app/startup.h"
+
+#include "app/context.h"
+#include "app/folders.h"
+#include "app/platform_paths.h"
+#include "app/settings_file.h"
+#include "app/system_locale.h"
+#include "codeplug/defaults.h"
+#include "files/version_table.h"
+
+namespace zb {
+
+void RunStartup(AppContext& ctx, const StartupOptions& options) {
+    Folders& f = ctx.folders;
+    f.programFolder = options.programFolder.empty() ? ExecutableFolder() : options.programFolder;
+    f.baseFolder = options.baseFolder.empty() ? BaseFolderOf(f.programFolder) : options.baseFolder;
+
+    f.executableName = ExecutableFileName();
+
+    LoadVersionTable(ctx);
+    ctx.settings.MultiWriteEnabled = 0;
+
+    const std::string userConfig =
+        options.userConfigFolder.empty() ? UserConfigFolder() : options.userConfigFolder;
+    ctx.settings.settingsPath = ChooseSettingsPath(f.baseFolder, userConfig);
+    LoadSettings(ctx, options.systemLanguage.value_or(DetectSystemLanguage()));
+    StartupInit(ctx);
+}
+
+}  // namespace zb

@@ -1,0 +1,257 @@
+// Data files: byte layout, save and load through the stage, the load checks, damaged files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "app/context.h"
+#include "app/file_util.h"
+#include "codeplug/defaults.h"
+#include "codeplug/text_util.h"
+#include "files/data_file_format.h"
+#include "files/data_files.h"
+#include "app/document_lifecycle.h"
+#include "support/temp_dir.h"
+
+using namespace zb;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct DataFiles : ::testing::Test {
+    test::TempDir dir;
+    AppContext ctx;
+    void SetUp() override {
+        ctx.folders.programFolder = dir / "V200";  // no Init folder: defaults only
+        ctx.folders.baseFolder = dir.path.string();
+        ctx.versions.Firm = {{"V200", "V200"}};
+        ctx.fixedToday = CalendarDate{2026, 12, 10};
+        StartupInit(ctx);
+    }
+    std::string Bytes(const std::string& path) { return ReadFileBytes(path).value_or(""); }
+    std::vector<std::string> Shown() {
+        std::vector<std::string> texts;
+        for (auto& m : ctx.defaultPrompter.messages) texts.push_back(m.text);
+        return texts;
+    }
+};
+
+ChannelRecord Channel(int chNo, const char* rx) {
+    ChannelRecord c;
+    c.ChNo = static_cast<int16_t>(chNo);
+    c.Valid = 1;
+    c.RxFreq.Set(rx);
+    c.TxFreq.Set(rx);
+    c.Scan = 1;
+    c.DecTone = 7;
+    return c;
+}
+
+}  // namespace
+
+TEST(DataFileFormat, FieldsSitAtTheirOffsets) {
+    CodeplugData d;
+    d.Version.Set("V200");
+    d.CurrentGroup = 0x0102;
+    d.Groups[19].Valid = 0x0304;
+    d.VfoA.ChNo = 0x0506;
+    d.VfoBValid = 0x0708;
+    d.ModelInfo.ModelName.Set("ZB347");
+    d.ModelInfo.ModelLetter = 'C';
+    d.RogerBeepTones[0].Tone[0].ToneFreq = 0x090A;
+    d.RogerBeepTones[7].InterTime = 0x0B0C;
+    d.OptionSettings.OptionFeatures.Tot = 0x0D0E;
+    d.OptionSettings.OptionFeatures.GroupChange = 0x0F10;
+    d.OptionSettings.KeyAssignment.Pf1Function = 0x1112;
+    d.OptionSettings.ScanInfo.Priority = 0x1314;
+    d.OptionSettings.DtmfSettings.DtmfSpeed = 0x1516;
+    d.OptionSettings.FleetSyncSettings.OwnId = 0x1718191A;
+    d.OptionSettings.ResetSelect[0] = 0x1B1C;
+    d.OptionSettings.DtmfMemoryCount = 0x1D1E;
+    d.OptionSettings.TestFreqCount = 0x1F20;
+    d.OptionSettings.EmbeddedMessage.MessageLine1.Set("HELLO");
+    d.OptionSettings.FleetSyncStatusCount = 0x2122;
+    d.OptionSettings.FleetSyncStatus[7].Id = -2;
+    d.OptionFeaturesExt.TxGate = 0x2324;
+    d.OptionFeaturesExt.VoxDelay = 0x2526;
+
+    const std::string b = EncodeCodeplugData(d);
+    ASSERT_EQ(b.size(), kDataFileSize);
+    struct Case { std::size_t offset; std::string bytes; };
+    const Case cases[] = {
+        {0, "V200"},          {4, "\x02\x01"},          {244, "\x04\x03"},
+        {246, "\x06\x05"},    {336, "\x08\x07"},        {338, "ZB347 "},
+        {369, "C\0"},         {371, "\x0A\x09"},        {849, "\x0C\x0B"},
+        {851, "\x0E\x0D"},    {915, "\x10\x0F"},        {917, "\x12\x11"},
+        {921, "\x14\x13"},    {935, "\x16\x15"},        {981, "\x1A\x19\x18\x17"},
+        {997, "\x1C\x1B"},    {1005, "\x1E\x1D"},       {1151, "\x20\x1F"},
+        {1505, "HELLO   "},   {1569, "\x22\x21"},       {1631, "\xFE\xFF\xFF\xFF"},
+        {1635, "\x24\x23"},   {1651, "\x26\x25"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(b.substr(c.offset, c.bytes.size()), c.bytes) << "offset " << c.offset;
+
+    CodeplugData back;
+    ASSERT_TRUE(DecodeCodeplugData(b, back));
+    EXPECT_EQ(back, d);
+    EXPECT_FALSE(DecodeCodeplugData(b.substr(1), back));
+}
+
+TEST(DataFileFormat, ChannelRecordLayoutAndChannelFileName) {
+    ChannelRecord c = Channel(3, "28015000");
+    c.RepShift = 2;
+    const std::string b = EncodeChannelRecord(c);
+    ASSERT_EQ(b.size(), kChannelRecordSize);
+    EXPECT_EQ(b.substr(0, 4), std::string("\x03\x00\x01\x00", 4));
+    EXPECT_EQ(b.substr(4, 16), "2801500028015000");
+    EXPECT_EQ(b.substr(38, 6), std::string("\x02\x00\x00\x00\x00\x00", 6));
+    EXPECT_EQ(ChannelFilePath("X.dat"), "X.fre");
+    EXPECT_EQ(ChannelFilePath("dir/X.bin"), "dir/X.fre");
+}
+
+TEST_F(DataFiles, SavedDocumentReadsBackEqual) {
+    auto& d = ctx.Doc.Data;
+    d.Groups[0].ChannelCount = 3;
+    ctx.Doc.Channels[0][0] = Channel(5, "28100000");
+    ctx.Doc.Channels[1][0] = Channel(1, "28200000");
+    ctx.Doc.Channels[2][0] = Channel(9, "29700000");
+    for (int g = 1; g < kGroupCount; ++g) d.Groups[g].ChannelCount = 0;
+    d.Groups[4].Name.Set("DX");
+    d.OptionSettings.EmbeddedMessage.MessageLine1.Set("CQ CQ");
+    d.OptionFeaturesExt.VoxLevel = 4;
+    const std::string path = dir / "mine.dat";
+    ASSERT_TRUE(SaveFiles(ctx, path));
+    EXPECT_FALSE(ctx.document.untitled);
+    EXPECT_EQ(Bytes(path).size(), kDataFileSize);
+    EXPECT_EQ(Bytes(dir / "mine.fre").size(), 132u);
+
+    AppContext other;
+    other.versions = ctx.versions;
+    ASSERT_TRUE(GuardedLoad(other, path));
+    EXPECT_EQ(other.Doc.Data, ctx.Doc.Data);
+    for (int j = 0; j < 3; ++j) EXPECT_EQ(other.Doc.Channels[j][0], ctx.Doc.Channels[j][0]);
+    EXPECT_TRUE(IsSaved(other));
+    EXPECT_EQ(other.identity.ModelName, "ZB347");
+    EXPECT_TRUE(other.defaultPrompter.messages.empty());
+}
+
+TEST_F(DataFiles, OptionFeaturesExtEditChangesOnlyItsBytes) {
+    const std::string path = dir / "a.dat";
+    ASSERT_TRUE(SaveFiles(ctx, path));
+    const std::string before = Bytes(path);
+    ctx.Doc.Data.OptionFeaturesExt.MicType = 1;
+    ctx.Doc.Data.OptionFeaturesExt.VoxDelay = 3;
+    ASSERT_TRUE(SaveFiles(ctx, path));
+    const std::string after = Bytes(path);
+    ASSERT_EQ(after.size(), before.size());
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (after[i] != before[i]) {
+            EXPECT_GE(i, 1635u) << i;
+        }
+    EXPECT_NE(after, before);
+}
+
+TEST_F(DataFiles, LoadChecksRejectAndLeaveTheDocument) {
+    const std::string good = dir / "good.dat";
+    ASSERT_TRUE(SaveFiles(ctx, good));
+    const std::string bytes = Bytes(good);
+    ctx.Doc.Data.Groups[0].Name.Set("KEEP");
+    const CodeplugData before = ctx.Doc.Data;
+
+    struct Case { std::string content; std::string message; };
+    const Case cases[] = {
+        {"V2A0" + bytes.substr(4), "Unknown version Of DataFile!"},
+        {"V20", "Unknown version Of DataFile!"},
+        {"V201" + bytes.substr(4),
+         "incompatible version. It may cause unknown error.To start the corresponding software "
+         "version, or not?\r\nDataFile version is V2.01\r\nprogramming software is V2.00"},
+        {bytes.substr(0, kDataFileSize - 1), "Fail to start the software. This version does not exist."},
+        {bytes + "x", "Fail to start the software. This version does not exist."},
+    };
+    for (const Case& c : cases) {
+        ctx.defaultPrompter.messages.clear();
+        const std::string path = dir / "bad.dat";
+        ASSERT_TRUE(WriteFileAtomically(path, c.content));
+        ctx.defaultPrompter.answers = {Answer::No};
+        EXPECT_FALSE(GuardedLoad(ctx, path));
+        ASSERT_EQ(Shown().size(), 1u);
+        EXPECT_EQ(Shown()[0], c.message);
+        EXPECT_EQ(ctx.Doc.Data, before);
+    }
+
+    ctx.defaultPrompter.messages.clear();
+    EXPECT_FALSE(GuardedLoad(ctx, dir / "missing.dat"));
+    EXPECT_EQ(Shown(), std::vector<std::string>{"file error."});
+
+    // "V2.0" reads as a number: it passes the version-text check and meets the compatibility one.
+    ctx.defaultPrompter.messages.clear();
+    ASSERT_TRUE(WriteFileAtomically(dir / "dot.dat", "V2.0" + bytes.substr(4)));
+    ctx.versions.Firm.push_back({"V200", "V2.0"});
+    EXPECT_TRUE(GuardedLoad(ctx, dir / "dot.dat"));
+    EXPECT_TRUE(Shown().empty());
+}
+
+TEST_F(DataFiles, DamagedCountsAndShortChannelFileStayInsideTheTables) {
+    const std::string path = dir / "d.dat";
+    ASSERT_TRUE(SaveFiles(ctx, path));
+    std::string bytes = Bytes(path);
+    bytes[4] = 30;  // CurrentGroup
+    bytes[6] = 99;  // Groups[0].ChannelCount
+    bytes[18] = static_cast<char>(0xFB);  // Groups[1].ChannelCount = -5
+    bytes[19] = static_cast<char>(0xFF);
+    ASSERT_TRUE(WriteFileAtomically(path, bytes));
+    ASSERT_TRUE(WriteFileAtomically(dir / "d.fre", EncodeChannelRecord(Channel(2, "28300000"))));
+
+    ASSERT_TRUE(GuardedLoad(ctx, path));
+    const auto& d = ctx.Doc.Data;
+    EXPECT_EQ(d.CurrentGroup, 0);
+    EXPECT_EQ(d.Groups[0].ChannelCount, 40);
+    EXPECT_EQ(d.Groups[1].ChannelCount, 0);
+    EXPECT_EQ(ctx.Doc.Channels[0][0].ChNo, 2);
+    EXPECT_EQ(ctx.Doc.Channels[1][0], ChannelRecord{});
+}
+
+TEST_F(DataFiles, RandomGarbageLoadsWithoutHarm) {
+    std::mt19937 rng(347);
+    const std::string path = dir / "g.dat";
+    for (int round = 0; round < 200; ++round) {
+        std::string data(kDataFileSize, '\0');
+        for (char& c : data) c = static_cast<char>(rng());
+        data.replace(0, 4, "V200");
+        std::string fre(rng() % 3000, '\0');
+        for (char& c : fre) c = static_cast<char>(rng());
+        ASSERT_TRUE(WriteFileAtomically(path, data));
+        ASSERT_TRUE(WriteFileAtomically(dir / "g.fre", fre));
+        ASSERT_TRUE(GuardedLoad(ctx, path));
+        for (const auto& g : ctx.Doc.Data.Groups) {
+            EXPECT_GE(g.ChannelCount, 0);
+            EXPECT_LE(g.ChannelCount, 40);
+        }
+        EXPECT_TRUE(IsSaved(ctx));
+        (void)CaptionText(ctx);
+    }
+}
+
+TEST_F(DataFiles, FailedSaveKeepsTheOldFilesAndTheUntitledFlag) {
+    const std::string path = dir / "keep.dat";
+    ASSERT_TRUE(SaveFiles(ctx, path));
+    const std::string oldData = Bytes(path);
+    const std::string oldChannels = Bytes(dir / "keep.fre");
+    ctx.document.untitled = true;
+    ctx.Doc.Data.Groups[0].Name.Set("NEW");
+    fs::create_directory(dir / "keep.fre.tmp");  // the channel file cannot be written
+
+    EXPECT_FALSE(SaveFiles(ctx, path));
+    EXPECT_EQ(Shown(), std::vector<std::string>{"file error."});
+    EXPECT_TRUE(ctx.document.untitled);
+    EXPECT_EQ(Bytes(path), oldData);
+    EXPECT_EQ(Bytes(dir / "keep.fre"), oldChannels);
+    EXPECT_FALSE(fs::exists(dir / "keep.dat.tmp"));
+}
+
+TEST_F(DataFiles, PlainLoadOfAMissingFileKeepsTheDocument) {
+    ctx.Doc.Data.Groups[3].Name.Set("MINE");
+    EXPECT_FALSE(PlainLoad(ctx, dir / "none.dat"));
+    EXPECT_EQ(CleanText(ctx.Doc.Data.Groups[3].Name), "MINE");
+    EXPECT_EQ(CleanText(ctx.Stage.Data.Groups[3].Name), "MINE");
+}
