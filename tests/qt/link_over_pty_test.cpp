@@ -1,5 +1,5 @@
-// The radio link on QSerialPort and QTimer, against the simulated radio on a real
-// pseudo-terminal.
+// The radio link on the Qt serial line and timers, against the simulated radio on a real
+// pseudo-terminal: in this process, and as the simulator program.
 
 #include <fcntl.h>
 #include <stdlib.h>
@@ -17,7 +17,10 @@
 #include "app/context.h"
 #include "app/messages.h"
 #include "link/link_engine.h"
+#include "link/port_numbers.h"
+#include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_serial_line.h"
+#include "link/qt/qt_timer.h"
 #include "sim/radio_sim.h"
 
 namespace zb {
@@ -80,19 +83,20 @@ bool RunUntilIdle(AppContext& ctx, int ms) {
     return !busy();
 }
 
-TEST(LinkQtSerial, FullReadOverAPseudoTerminal) {
+TEST(LinkOverPty, FullReadOverAPseudoTerminal) {
     PtyRadio pty;
     ASSERT_TRUE(pty.Ok());
     for (int i = 0; i < 0x3DC0; ++i) pty.radio.memory[i] = static_cast<uint8_t>(i * 3);
-    QtPortNames names;
-    names.Assign(4, pty.device);
-    QtSerialLine line(names);
+    PortNumbers numbers;
+    QtPortDirectory ports(numbers);
+    ports.SetOnlyAddedDevices(true);
+    QtSerialLine line(numbers);
     QtTimerFactory timers;
     AppContext ctx;
     ctx.line = &line;
-    ctx.ports = &names;
+    ctx.ports = &ports;
     ctx.timers = &timers;
-    ctx.settings.ComPort = 4;
+    ctx.settings.ComPort = ports.AddDevice(pty.device.toStdString());
     ctx.versions.Firm = {{"V200", "V200"}};
 
     ReadFromRadio(ctx);
@@ -107,7 +111,7 @@ TEST(LinkQtSerial, FullReadOverAPseudoTerminal) {
 
 // The simulator program: prints its device first, answers paced at 9600 baud, and keeps
 // what was written when it is stopped.
-TEST(LinkQtSerial, WriteIntoTheSimulatorProgram) {
+TEST(LinkOverPty, WriteIntoTheSimulatorProgram) {
     const QString program = QStringLiteral(ZB_BINARY_DIR "/tools/zb347rx-sim");
     if (!QFile::exists(program)) GTEST_SKIP() << "zb347rx-sim not built";
     const QString saved = QStringLiteral(ZB_BINARY_DIR "/link_qt_sim_memory.bin");
@@ -119,15 +123,16 @@ TEST(LinkQtSerial, WriteIntoTheSimulatorProgram) {
     const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
     ASSERT_TRUE(device.startsWith("/dev/"));
 
-    QtPortNames names;
-    names.Assign(2, device);
-    QtSerialLine line(names);
+    PortNumbers numbers;
+    QtPortDirectory ports(numbers);
+    ports.SetOnlyAddedDevices(true);
+    QtSerialLine line(numbers);
     QtTimerFactory timers;
     AppContext ctx;
     ctx.line = &line;
-    ctx.ports = &names;
+    ctx.ports = &ports;
     ctx.timers = &timers;
-    ctx.settings.ComPort = 2;
+    ctx.settings.ComPort = ports.AddDevice(device.toStdString());
     ctx.versions.Firm = {{"V200", "V200"}};
     WriteToRadio(ctx);
     EXPECT_TRUE(RunUntilIdle(ctx, 60000));
@@ -143,15 +148,6 @@ TEST(LinkQtSerial, WriteIntoTheSimulatorProgram) {
     ASSERT_EQ(memory.size(), 16384);
     EXPECT_TRUE(std::equal(ctx.Image.begin() + 0x10, ctx.Image.begin() + 0x3D90,
                            reinterpret_cast<const uint8_t*>(memory.constData()) + 0x10));
-}
-
-TEST(LinkQtSerial, PortWithoutDeviceDoesNotOpen) {
-    QtPortNames names;
-    names.Assign(9, "/dev/does-not-exist-zb");
-    QtSerialLine line(names);
-    std::string reason;
-    EXPECT_FALSE(line.Open(LineSettings{9, 0, 1}, &reason));
-    EXPECT_FALSE(reason.empty());
 }
 
 }  // namespace
