@@ -9,14 +9,17 @@
 #include "codeplug/image_layout.h"
 #include "files/version_table.h"
 #include "link/link_texts.h"
-#include "link/serial_line.h"
-#include "link/timer.h"
 #include "link/packets.h"
 #include "link/port_search.h"
+#include "link/serial_line.h"
+#include "link/timer.h"
 
 namespace zb {
 
 namespace {
+
+// The kinds of reply the dispatcher recognises.
+enum class Reply { Ack, Identification, DataBlock, StatusBlock, RadioInfo, Version };
 
 class LinkReceiver : public SerialListener {
 public:
@@ -300,7 +303,7 @@ void DispatchConversation(AppContext& ctx, const Bytes& p) {
     auto& l = ctx.link;
     if (IsAcknowledge(p)) {
         if (!StepAccepts(l, Reply::Ack)) return;
-        AdvanceSequence(ctx, Reply::Ack);
+        AdvanceSequence(ctx);
     } else if (auto id = ParseIdentification(p)) {
         if (!StepAccepts(l, Reply::Identification)) return;
         if (IsReadOrWrite(ctx)) {
@@ -308,17 +311,17 @@ void DispatchConversation(AppContext& ctx, const Bytes& p) {
             l.RadioFirmware = id->firmware;
             ctx.identity.FirmwareVersion = id->firmware;
         }
-        AdvanceSequence(ctx, Reply::Identification);
+        AdvanceSequence(ctx);
     } else if (AwaitsBlock(l) && IsExpectedBlock(p, l.BlockAddress, l.BlockLength)) {
         if (!BlockInImage(l)) return;
         std::copy(p.begin() + 4, p.begin() + 4 + l.BlockLength, ctx.Image.begin() + l.BlockAddress);
         if (IsReadOrWrite(ctx)) UpdateProgress(ctx);
-        AdvanceSequence(ctx, Reply::DataBlock);
+        AdvanceSequence(ctx);
     } else if (auto flags = ParseStatusBlock(p)) {
         if (!StepAccepts(l, Reply::StatusBlock)) return;
         l.BandFlagA = flags->a;
         l.BandFlagB = flags->b;
-        AdvanceSequence(ctx, Reply::StatusBlock);
+        AdvanceSequence(ctx);
     } else if (auto info = ParseRadioInfoReply(p)) {
         if (!StepAccepts(l, Reply::RadioInfo)) return;
         auto& m = ctx.Doc.Data.ModelInfo;
@@ -326,11 +329,11 @@ void DispatchConversation(AppContext& ctx, const Bytes& p) {
         m.ModelLetter = static_cast<int16_t>(info->modelLetter);
         m.RadioBandCode = static_cast<int16_t>(info->radioBandCode);
         m.SerialNumber.Set(info->serialNumber);
-        AdvanceSequence(ctx, Reply::RadioInfo);
+        AdvanceSequence(ctx);
     } else if (auto version = ParseVersionReply(p)) {
         if (!StepAccepts(l, Reply::Version)) return;
         ctx.Doc.Data.ModelInfo.VersionText.Set("V" + *version);  // keep the field's leading V
-        AdvanceSequence(ctx, Reply::Version);
+        AdvanceSequence(ctx);
     }
 }
 
@@ -425,7 +428,7 @@ void EnterProgramMode(AppContext& ctx) {
     SendWithReply(ctx, ProgramRequest(), kAckReplyLength);
 }
 
-void AdvanceSequence(AppContext& ctx, Reply /*reply*/) {
+void AdvanceSequence(AppContext& ctx) {
     StopReplyTimer(ctx);
     switch (ctx.link.CommMode) {
     case kModeRead: AdvanceRead(ctx); break;
@@ -468,7 +471,7 @@ void ReplyTimeout(AppContext& ctx) {
                 StartPortSearch(ctx);
             }
         } else if (step == kStepCheck || (step == kStepBlockAck && l.CommMode == kModeRead)) {
-            AdvanceSequence(ctx, Reply::TimedOut);
+            AdvanceSequence(ctx);
         } else if (step == kStepBlock || step == kStepStatusRequest || step == kStepStatusBlock) {
             AskRestart(ctx);
         } else if (step == kStepEnd) {
@@ -480,7 +483,7 @@ void ReplyTimeout(AppContext& ctx) {
     case kModeRmgRead:
     case kModeRadioInfoWrite:
         if (step == kStepProgram)
-            AdvanceSequence(ctx, Reply::TimedOut);
+            AdvanceSequence(ctx);
         else if (step >= kStepIdentify && step <= kStepBlockAck)
             AskRetry(ctx);
         else if (step != kStepNone)

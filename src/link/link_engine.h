@@ -9,9 +9,6 @@ namespace zb {
 
 struct AppContext;
 
-// A recognised reply, or the reply timer treating a step as acknowledged.
-enum class Reply { Ack, Identification, DataBlock, StatusBlock, RadioInfo, Version, TimedOut };
-
 // Commands.
 void ReadFromRadio(AppContext& ctx);
 // Open editors commit their edits; the conversation starts 20 ms later from TimerWrite.
@@ -30,7 +27,8 @@ void WriteRadioInfo(AppContext& ctx);
 bool StartLink(AppContext& ctx);
 bool OpenConfiguredPort(AppContext& ctx, std::string* reason = nullptr);
 void EnterProgramMode(AppContext& ctx);
-void AdvanceSequence(AppContext& ctx, Reply reply);
+// After a recognised reply, or when a time-out counts as the acknowledge.
+void AdvanceSequence(AppContext& ctx);
 void ReplyTimeout(AppContext& ctx);
 void AskRestart(AppContext& ctx);
 void AskRetry(AppContext& ctx);

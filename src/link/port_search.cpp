@@ -130,7 +130,7 @@ void PortSearchAnswer(AppContext& ctx, bool isIdentification) {
             // Continue with the status block, so that the identity check sees this radio's
             // band flags rather than stale ones.
             l.LinkStep = kStepStatusRequest;
-            AdvanceSequence(ctx, Reply::Ack);
+            AdvanceSequence(ctx);
         } else {
             if (!s.haveFallback) {
                 s.haveFallback = true;
