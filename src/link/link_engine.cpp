@@ -574,6 +574,7 @@ void EndSequence(AppContext& ctx, bool success) {
     if (success && mode == kModeWrite) ctx.prompter->Show(Text(ctx, msg::WriteCompleted));
     l.CommMode = kModeIdle;
     l.LinkStep = kStepNone;
+    l.lastSucceeded = success;
     ctx.groupWrite.GroupFlag = false;
     ctx.groupWrite.FirstRadioFlag = false;
 }

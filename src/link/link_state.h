@@ -94,6 +94,8 @@ struct LinkState {
     // A question or window of the running conversation is open: replies arriving meanwhile
     // are dropped, so the conversation cannot move on behind the user's back.
     bool awaitingUser = false;
+    // How the last conversation ended (set when CommMode returns to idle).
+    bool lastSucceeded = false;
 
     // Wired up by the link on first use (ctx.timers, ctx.line).
     std::unique_ptr<OneShotTimer> waitTimer;   // WaitTimer, 300 ms
