@@ -77,5 +77,54 @@ TEST(LinkGroup, WithoutTheRadioCountDialogTheGroupEndsAfterOneRadio) {
     EXPECT_EQ(h.Messages().back(), Text(h.ctx, msg::WriteCompleted));
 }
 
+// The user plugs the first radio in again when asked to check the connection.
+struct ReplugOnQuestion : Prompter {
+    using Prompter::Ask;
+    explicit ReplugOnQuestion(LinkHarness& h) : h(h) {}
+    Answer Ask(const Message& m) override {
+        h.radio.faults.silent = false;
+        return h.prompter().Ask(m);
+    }
+    LinkHarness& h;
+};
+
+// A radio that stops answering in the middle: OK starts it again from 0x0000, Cancel ends
+// the whole group.
+TEST(LinkGroup, LostRadioInTheMiddleAsksAndBothAnswersBehave) {
+    for (Answer answer : {Answer::Ok, Answer::Cancel}) {
+        SCOPED_TRACE(answer == Answer::Ok ? "OK" : "Cancel");
+        LinkHarness h;
+        sim::RadioSim b;
+        Swapper swapper(h, {&h.radio, &b});
+        int blocks = 0;
+        auto swap = h.line.onWrite;
+        h.line.onWrite = [&](const Bytes& p) {
+            if (p[0] == 'W' && ++blocks == 300) h.radio.faults.silent = true;  // first radio drops out
+            swap(p);
+        };
+        h.prompter().answers = {Answer::Ok, answer};
+        ReplugOnQuestion replug(h);
+        h.ctx.prompter = &replug;
+        SetGroupRadioCount(h.ctx, 2);
+        WriteToGroup(h.ctx);
+        h.Run();
+
+        const auto texts = h.Messages();
+        ASSERT_GE(texts.size(), 2u);
+        EXPECT_EQ(texts[1], Text(h.ctx, msg::RetryQuestion));
+        if (answer == Answer::Ok) {
+            EXPECT_EQ(texts.back(), Text(h.ctx, msg::WriteCompleted));
+            EXPECT_EQ(b.counters.blocksReceived, 985);
+            EXPECT_TRUE(std::equal(h.ctx.Image.begin(), h.ctx.Image.begin() + 0x3D90, h.radio.memory.begin()));
+        } else {
+            EXPECT_EQ(texts.size(), 2u);
+            EXPECT_EQ(b.counters.programRequests, 0);
+            EXPECT_FALSE(h.ctx.groupWrite.GroupFlag);
+        }
+        EXPECT_FALSE(h.line.IsOpen());
+        EXPECT_EQ(h.ctx.link.CommMode, 0);
+    }
+}
+
 }  // namespace
 }  // namespace zb
