@@ -1,10 +1,12 @@
-// The group write: one image into several radios, one after the other on the same cable.
+// The group write: one image into several radios, one after the other on the same cable, and
+// the number-of-radios dialog.
 
 #include <gtest/gtest.h>
 
 #include "app/messages.h"
 #include "link/link_engine.h"
 #include "link/packets.h"
+#include "link/radio_count.h"
 #include "link_fixture.h"
 
 namespace zb {
@@ -124,6 +126,35 @@ TEST(LinkGroup, LostRadioInTheMiddleAsksAndBothAnswersBehave) {
         EXPECT_FALSE(h.line.IsOpen());
         EXPECT_EQ(h.ctx.link.CommMode, 0);
     }
+}
+
+}  // namespace
+}  // namespace zb
+
+namespace zb {
+namespace {
+
+TEST(LinkRadioCount, KeyFilterAndCount) {
+    struct Key {
+        int in, out;
+    } keys[] = {{'7', '7'}, {'#', '#'}, {'*', '*'}, {'C', 'C'}, {'c', 'C'}, {'e', 0}, {'E', 0},
+                {' ', 0},   {'-', 0},   {8, 8},     {3, 0},     {22, 0},    {24, 0},  {200, 0}};
+    for (const auto& k : keys) EXPECT_EQ(FilterRadioCountKey(k.in), k.out) << k.in;
+
+    struct Count {
+        const char* text;
+        std::optional<int> count;
+    } counts[] = {{"10", 10}, {"1", 1}, {"999", 999}, {"0", std::nullopt}, {"", std::nullopt},
+                  {"1#", std::nullopt}, {"AB", std::nullopt}, {"1000", std::nullopt}};
+    for (const auto& c : counts) EXPECT_EQ(RadioCountOf(c.text), c.count) << c.text;
+
+    AppContext ctx;
+    EXPECT_FALSE(ConfirmRadioCount(ctx, "*"));
+    EXPECT_FALSE(ctx.groupWrite.GroupFlag);
+    EXPECT_TRUE(ConfirmRadioCount(ctx, "3"));
+    EXPECT_TRUE(ctx.groupWrite.GroupFlag);
+    EXPECT_EQ(ctx.link.group.radioCount, 3);
+    EXPECT_EQ(ctx.link.group.radioNumber, 1);
 }
 
 }  // namespace
