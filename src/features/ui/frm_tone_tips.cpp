@@ -97,6 +97,7 @@ void FrmToneTips::BuildControls() {
     tabStrip_ = new QTabBar(this);
     tabStrip_->setObjectName("TabStrip1");
     tabStrip_->setExpanding(false);
+    tabStrip_->setUsesScrollButtons(false);  // all eight tabs stay in view
     for (int n = 1; n <= kRogerBeepCount; ++n) tabStrip_->addTab(QString());
     connect(tabStrip_, &QTabBar::currentChanged, this, &FrmToneTips::TabChanged);
 
