@@ -154,6 +154,12 @@ TEST_F(OptionFeaturesWindowTest, VoxLevelOffDisablesVoxDelayAndKeepsItsValue) {
 
 TEST_F(OptionFeaturesWindowTest, ListsAndBoxesStoreIntoTheDocument) {
     Open();
+    // A list changed from the keyboard stores at once.
+    List(4)->setFocus();
+    QTest::keyClick(List(4), Qt::Key_Down);
+    EXPECT_EQ(List(4)->currentText(), "5K");
+    EXPECT_EQ(Features().VfoStep, 1);
+
     Choose(9, "2.5");
     EXPECT_EQ(Features().SwrProtect, 25);
     Choose(18, "10.0");
@@ -206,7 +212,7 @@ TEST_F(OptionFeaturesWindowTest, OutOfRangeValuesAndReShowData) {
 TEST_F(OptionFeaturesWindowTest, PowerOnTextIsTypedOneBoxAfterAnother) {
     Open();
     Box(0)->setFocus();
-    QTRY_VERIFY(Box(0)->hasFocus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Box(0)->hasFocus(); }));
     Type("A");
     EXPECT_TRUE(Box(1)->hasFocus());
     Box(3)->setFocus();
@@ -221,6 +227,10 @@ TEST_F(OptionFeaturesWindowTest, PowerOnTextIsTypedOneBoxAfterAnother) {
     Type("7 ");
     EXPECT_EQ(QApplication::focusWidget(), Box(4));
     EXPECT_EQ(Features().PowerOnText.Raw(), "HI7     ");
+
+    // Clicking into a box selects its character, so typing replaces it.
+    QTest::mouseClick(Box(1), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Box(1)->selectedText() == "I"; }));
 
     // Enter moves on without typing; Backspace empties a box.
     Box(5)->setFocus();
@@ -265,5 +275,5 @@ TEST_F(OptionFeaturesWindowTest, FactoryWindowClosesItsSubWindow) {
     sub->show();
     QPointer<QMdiSubWindow> guard(sub);
     QTest::mouseClick(editor->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
-    QTRY_VERIFY(guard.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }));
 }

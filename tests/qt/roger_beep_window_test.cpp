@@ -235,7 +235,7 @@ TEST_F(RogerBeepWindowTest, GraphBoxesHaveTheTonesProportions) {
     Open();
     QWidget* picture = Find<QWidget>("Picture1_0");
     picture->setFixedSize(620, 220);
-    QTRY_COMPARE(picture->size(), QSize(620, 220));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return picture->size() == QSize(620, 220); }));
     const QImage image = picture->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb red = qRgb(255, 0, 0);
     const QRgb blue = qRgb(0, 0, 255);
@@ -386,7 +386,7 @@ TEST(RogerBeepWindowRealTimers, PlaysOnQtTimersWithTheDefaultOutput) {
     elapsed.start();
     QTest::mouseClick(play, Qt::LeftButton);
     EXPECT_FALSE(play->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return play->isEnabled(); }, 5000));
     EXPECT_GE(elapsed.elapsed(), 200 - 5);
 }
 
@@ -401,5 +401,5 @@ TEST(RogerBeepWindowFactory, OpensInAnMdiAreaAndCloseClosesTheSubWindow) {
     sub->show();
     QPointer<QMdiSubWindow> guard(sub);
     QTest::mouseClick(editor->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
-    QTRY_VERIFY(guard.isNull());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }));
 }
