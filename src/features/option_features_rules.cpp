@@ -120,7 +120,7 @@ int16_t* CheckField(CodeplugData& data, int box) {
     return fields[box];
 }
 
-// The on/off lists Rx NC (22), Tx Gate (21) and NrBypass (23).
+// Controls the rules refer to.
 constexpr int kListRxNc = 22;
 constexpr int kListNrBypass = 23;
 constexpr int kListFineTuneRange = 1;
@@ -236,7 +236,14 @@ std::vector<std::string> OptionListItems(int list, int languageIndex) {
 }
 
 int OptionListItemCount(int list) {
-    return static_cast<int>(OptionListItems(list, kEnglish).size());
+    // Every change redraws all lists; count their items once.
+    static const std::array<int, kOptionListCount> counts = [] {
+        std::array<int, kOptionListCount> c{};
+        for (int n = 0; n < kOptionListCount; ++n)
+            c[n] = static_cast<int>(OptionListItems(n, kEnglish).size());
+        return c;
+    }();
+    return IsOptionList(list) ? counts[list] : 0;
 }
 
 int OptionListOffset(int list) { return IsOptionList(list) ? kLists[list].offset : 0; }

@@ -11,9 +11,10 @@ namespace zb {
 QtToneOutput::QtToneOutput() {
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull()) return;
-    format_.setSampleRate(kWavSampleRate);
     format_.setChannelCount(1);
     format_.setSampleFormat(QAudioFormat::Int16);
+    format_.setSampleRate(kWavSampleRate);
+    if (!device.isFormatSupported(format_)) format_.setSampleRate(device.preferredFormat().sampleRate());
     if (!device.isFormatSupported(format_)) return;
     sink_ = std::make_unique<QAudioSink>(device, format_);
 }
