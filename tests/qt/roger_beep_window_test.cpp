@@ -390,6 +390,18 @@ TEST(RogerBeepWindowRealTimers, PlaysOnQtTimersWithTheDefaultOutput) {
     EXPECT_GE(elapsed.elapsed(), 200 - 5);
 }
 
+TEST(QtToneOutputTest, SoundsOnTheDefaultDeviceAndStopsOnSilence) {
+    QtToneOutput output;
+    if (!output.HasDevice()) GTEST_SKIP() << "no audio output device";
+    output.Sound(1000, 300);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return output.IsSounding(); }, 1000));
+    output.Silence();
+    EXPECT_FALSE(output.IsSounding());
+    // A tone played to its end leaves the device idle.
+    output.Sound(800, 50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !output.IsSounding(); }, 3000));
+}
+
 TEST(RogerBeepWindowFactory, OpensInAnMdiAreaAndCloseClosesTheSubWindow) {
     AppContext ctx;
     QMdiArea area;

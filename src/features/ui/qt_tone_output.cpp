@@ -32,6 +32,10 @@ void QtToneOutput::Sound(int frequencyHz, int durationMs) {
     sink_->start(&buffer_);  // a failing device stays silent; the timers keep the timing
 }
 
+bool QtToneOutput::IsSounding() const {
+    return sink_ != nullptr && sink_->state() == QAudio::ActiveState;
+}
+
 void QtToneOutput::Silence() {
     if (sink_) sink_->stop();
     if (buffer_.isOpen()) buffer_.close();

@@ -20,6 +20,8 @@ public:
     ~QtToneOutput() override;
 
     bool HasDevice() const { return sink_ != nullptr; }
+    // Whether the device is taking samples of a tone right now.
+    bool IsSounding() const;
 
     void Sound(int frequencyHz, int durationMs) override;
     void Silence() override;
