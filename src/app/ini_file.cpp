@@ -112,8 +112,25 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         return;
     }
     while (!lines_.empty() && Trim(lines_.back()).empty()) lines_.pop_back();
-    lines_.push_back("[" + std::string(section) + "]");
+    std::string header = "[";  // built in steps: GCC 12 warns falsely on "[" + s + "]"
+    header.append(section);
+    header += ']';
+    lines_.push_back(std::move(header));
     lines_.push_back(entry);
+}
+
+std::vector<std::pair<std::string, std::string>> IniFile::Entries(std::string_view section) const {
+    std::vector<std::pair<std::string, std::string>> entries;
+    bool inSection = false;
+    for (const std::string& line : lines_) {
+        if (auto name = SectionName(line)) {
+            inSection = SameName(*name, section);
+            continue;
+        }
+        std::string_view k, v;
+        if (inSection && SplitEntry(line, k, v)) entries.emplace_back(k, v);
+    }
+    return entries;
 }
 
 std::string IniFile::Text() const {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zb {
@@ -23,6 +24,9 @@ public:
     // Sets section/key, adding the key at the end of its section, or the section at the end
     // of the file, when absent.
     void Set(std::string_view section, std::string_view key, std::string_view value);
+
+    // Every key=value of a section, in file order.
+    std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
 
     std::string Text() const;
 

@@ -163,6 +163,10 @@ void StartupInit(AppContext& ctx) {
 void LoadTemplate(AppContext& ctx, const std::string& name) {
     const auto path = std::filesystem::path(ctx.folders.programFolder) / "Init" / name;
     PlainLoad(ctx, path.string());
+    MirrorTemplate(ctx);
+}
+
+void MirrorTemplate(AppContext& ctx) {
     CodeplugData& d = ctx.Doc.Data;
     d.VfoB.RxFreq = d.VfoA.RxFreq;
     d.VfoB.TxFreq = d.VfoA.TxFreq;

@@ -21,4 +21,8 @@ void StartupInit(AppContext& ctx);
 // equal to the document.
 void LoadTemplate(AppContext& ctx, const std::string& name);
 
+// The template steps after the file: groups 0..9 into 10..19, VfoA's frequencies into VfoB,
+// the stage made equal to the document.
+void MirrorTemplate(AppContext& ctx);
+
 }  // namespace zb

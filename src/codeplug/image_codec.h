@@ -11,7 +11,7 @@ namespace zb {
 struct AppContext;
 
 void ClearImage(AppContext& ctx);      // every byte 0xFF, bitmaps and group bits 0x00
-void EncodeImage(AppContext& ctx);     // ctx.Doc into the cleared ctx.Image
+void EncodeImage(AppContext& ctx);     // ctx.Doc into ctx.Image (cleared first)
 void DecodeImage(AppContext& ctx);     // ctx.Image into ctx.Doc, after a normal read
 void DecodeRmgData(AppContext& ctx);   // image 0x3F08..0x3FEF into ctx.Rmg
 

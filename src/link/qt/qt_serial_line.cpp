@@ -1,0 +1,139 @@
+#include "link/qt/qt_serial_line.h"
+
+#if defined(__linux__)
+#include <grp.h>
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace zb {
+namespace {
+
+// USB serial adapters hold short replies up to their latency timer (16 ms) before passing them
+// on; ASYNC_LOW_LATENCY brings that to about 1 ms. A pty or an adapter without the control
+// refuses, which is fine.
+bool SetLowLatency(QSerialPort& port, bool on) {
+#if defined(__linux__)
+    const int fd = static_cast<int>(port.handle());
+    serial_struct ss{};
+    if (fd < 0 || ioctl(fd, TIOCGSERIAL, &ss) != 0) return false;
+    if (on) {
+        ss.flags |= ASYNC_LOW_LATENCY;
+    } else {
+        ss.flags &= ~ASYNC_LOW_LATENCY;
+    }
+    return ioctl(fd, TIOCSSERIAL, &ss) == 0;
+#else
+    (void)port;
+    (void)on;
+    return false;
+#endif
+}
+
+#if defined(__linux__)
+// True when the device belongs to a group the user is not in (typically "dialout").
+std::string MissingGroup(const QString& device) {
+    struct stat st {};
+    if (stat(device.toLocal8Bit().constData(), &st) != 0) return {};
+    if (getegid() == st.st_gid) return {};
+    gid_t groups[256];
+    const int n = getgroups(256, groups);
+    for (int i = 0; i < n; ++i)
+        if (groups[i] == st.st_gid) return {};
+    const group* g = getgrgid(st.st_gid);
+    return g ? g->gr_name : std::to_string(st.st_gid);
+}
+#endif
+
+}  // namespace
+
+std::string OpenFailureReason(QSerialPort::SerialPortError error, const QString& device) {
+    const std::string name = device.toStdString();
+    switch (error) {
+        case QSerialPort::PermissionError: {
+#if defined(__linux__)
+            const std::string group = MissingGroup(device);
+            if (!group.empty())
+                return "You may not open " + name + ": it belongs to the group '" + group +
+                       "'. Add yourself with 'sudo usermod -aG " + group +
+                       " $USER' and log in again.";
+#endif
+            return "You may not open " + name + ", or another program is using it.";
+        }
+        case QSerialPort::DeviceNotFoundError: return "There is no serial port " + name + ".";
+        default: return name + ": the port could not be opened.";
+    }
+}
+
+QtSerialLine::QtSerialLine(PortNumbers& numbers) : numbers_(numbers) {
+    QObject::connect(&port_, &QSerialPort::readyRead, [this] { OnReadyRead(); });
+    QObject::connect(&port_, &QSerialPort::bytesWritten, [this](qint64) { OnBytesWritten(); });
+}
+
+QtSerialLine::~QtSerialLine() { Close(); }
+
+QString QtSerialLine::DeviceOf(int port) const {
+    if (auto device = numbers_.DeviceFor(port)) return QString::fromStdString(*device);
+    return QStringLiteral("COM%1").arg(port);
+}
+
+bool QtSerialLine::Open(const LineSettings& settings, std::string* reason) {
+    Close();
+    const QString device = DeviceOf(settings.port);
+    port_.setPortName(device);
+    port_.setBaudRate(QSerialPort::Baud9600);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::NoParity);
+    port_.setStopBits(settings.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
+    // Qt offers one flow control at a time: "both" (3) uses RTS/CTS.
+    switch (settings.handshaking) {
+        case 1: port_.setFlowControl(QSerialPort::SoftwareControl); break;
+        case 2:
+        case 3: port_.setFlowControl(QSerialPort::HardwareControl); break;
+        default: port_.setFlowControl(QSerialPort::NoFlowControl); break;
+    }
+    if (!port_.open(QIODevice::ReadWrite)) {
+        if (reason) *reason = OpenFailureReason(port_.error(), device);
+        return false;
+    }
+    lowLatencySet_ = SetLowLatency(port_, true);
+    return true;
+}
+
+void QtSerialLine::Close() {
+    if (!port_.isOpen()) return;
+    if (lowLatencySet_) SetLowLatency(port_, false);
+    lowLatencySet_ = false;
+    port_.close();
+}
+
+bool QtSerialLine::IsOpen() const { return port_.isOpen(); }
+
+void QtSerialLine::SetReceiveThreshold(int n) { threshold_ = n < 1 ? 1 : n; }
+
+void QtSerialLine::ClearBuffers() {
+    if (port_.isOpen()) port_.clear(QSerialPort::AllDirections);
+}
+
+void QtSerialLine::Write(const Bytes& bytes) {
+    if (!port_.isOpen()) return;
+    port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+}
+
+Bytes QtSerialLine::ReadAll() {
+    const QByteArray data = port_.readAll();
+    return Bytes(data.begin(), data.end());
+}
+
+void QtSerialLine::OnReadyRead() {
+    // Paced bytes arrive one event at a time: wait until the whole reply is there.
+    if (listener_ && port_.bytesAvailable() >= threshold_) listener_->OnReceive();
+}
+
+void QtSerialLine::OnBytesWritten() {
+    if (listener_ && port_.bytesToWrite() == 0) listener_->OnSendDone();
+}
+
+}  // namespace zb
