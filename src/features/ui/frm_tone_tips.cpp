@@ -16,7 +16,7 @@
 #include "app/context.h"
 #include "app/messages.h"
 #include "app/ui/ui_text.h"
-#include "features/qt/qt_timer_factory.h"
+#include "link/qt/qt_timer.h"
 #include "features/roger_beep_edit.h"
 #include "features/ui/qt_tone_output.h"
 #include "features/ui/roger_beep_window.h"
