@@ -49,6 +49,8 @@ public:
     void reShowGrid(int rRow) override;
     void ShowRB() override;
 
+    // Shows CurrentGroup in the table, its name and its valid flag.
+    void SetGridData();
     void SetEditNoVisable();
     bool FlexConcludeRx();
     void EnterGridEdit() override;
@@ -77,7 +79,6 @@ private:
     void InitShowGrid();
     void FillLists();
     void FillRbList();
-    void SetGridData();
     void ShowChIfoData(const ChannelRecord& record, int row);
     void ClearRow(int row);
     void SaveShowGridData();
