@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,7 +18,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <exception>
+#include <algorithm>
 #include <string>
 
 #include "app/context.h"
@@ -107,10 +108,13 @@ bool frmCommChInfo::Trap(const char* trace, F&& step) {
     try {
         step();
         return true;
-    } catch (const std::exception&) {
     } catch (...) {
     }
-    ctx_.prompter->Show(trace);
+    try {
+        ctx_.prompter->Show(trace);
+    } catch (...) {
+        // The message itself failed; the step still ends and the program goes on.
+    }
     return false;
 }
 
@@ -138,7 +142,7 @@ void frmCommChInfo::BuildControls() {
     // One set of controls serves both tabs.
     page_ = new QWidget(this);
     page_->setObjectName("TabPage");
-    page_->setMinimumSize(Px(9700), Px(8100) - tabs_->sizeHint().height());
+    page_->setMinimumHeight(Px(8100) - tabs_->sizeHint().height());
 
     bandLabel_ = new QLabel(page_);
     bandLabel_->setObjectName("LabelBand");
@@ -157,6 +161,7 @@ void frmCommChInfo::BuildControls() {
     nameBox_ = new QLineEdit(page_);
     nameBox_->setObjectName("TextName");
     nameBox_->setMaxLength(kNameBoxMaxLength);
+    nameBox_->setFixedWidth(nameBox_->fontMetrics().horizontalAdvance("WWWWWWWW") + 12);
     nameBox_->setContextMenuPolicy(Qt::NoContextMenu);
     nameBox_->setAcceptDrops(false);
     nameBox_->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -177,7 +182,6 @@ void frmCommChInfo::BuildControls() {
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid_->verticalHeader()->hide();
-    grid_->setFixedWidth(Px(9220));
     grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this] { EnterCell(); });
     connect(grid_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
@@ -251,6 +255,7 @@ void frmCommChInfo::FormLoad() {
         tabs_->setCurrentIndex(0);
     }
     TabSwitch(0, 1);
+    resize(std::max(width(), minimumSizeHint().width()), height());
     channelTableOpen_ = true;
     MoveCursor(1, 1);
 }
@@ -260,9 +265,7 @@ void frmCommChInfo::InitShowGrid() {
     grid_->horizontalHeader()->setFixedHeight(Px(510));
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     for (int col = 0; col < kGridColCount; ++col) {
-        const int width = chtext::ColumnWidthTwips[col];
-        grid_->setColumnHidden(col, width == 0);
-        if (width > 0) grid_->setColumnWidth(col, Px(width));
+        grid_->setColumnHidden(col, chtext::ColumnWidthTwips[col] == 0);
     }
     for (int r = 0; r < kLastGridRow; ++r) {
         for (int col = 0; col < kGridColCount; ++col) {
@@ -303,6 +306,7 @@ void frmCommChInfo::ApplyLanguage() {
     QStringList headers;
     for (const TextTable& header : chtext::ColumnHeaders) headers << Tr(ctx_, header);
     grid_->setHorizontalHeaderLabels(headers);
+    FitColumns();
     for (int row = 1; row <= kLastGridRow; ++row) SetCell(row, 0, QString::number(row));
     master_->hide();
 
@@ -323,6 +327,28 @@ void frmCommChInfo::ApplyLanguage() {
     selectors_[0]->setVisible(band0);
     selectors_[1]->setVisible(!band0);
     isChangLanguage_ = false;
+}
+
+// The twips widths, widened where this platform's font needs more room for a header or a
+// frequency; the table is as wide as its columns.
+void frmCommChInfo::FitColumns() {
+    const QFontMetrics cells(grid_->font());
+    const QFontMetrics headers(grid_->horizontalHeader()->font());
+    constexpr int kMargin = 16;
+    int total = 0;
+    for (int col = 0; col < kGridColCount; ++col) {
+        const int twips = chtext::ColumnWidthTwips[col];
+        if (twips == 0) continue;
+        const QString header = grid_->horizontalHeaderItem(col)->text();
+        int width = std::max(Px(twips), headers.horizontalAdvance(header) + kMargin);
+        if (col == kFieldRxFreq || col == kFieldTxFreq) {
+            width = std::max(width, cells.horizontalAdvance("30.105000") + kMargin);
+        }
+        grid_->setColumnWidth(col, width);
+        total += width;
+    }
+    const int frame = 2 * grid_->frameWidth();
+    grid_->setFixedWidth(std::max(Px(9220), total + grid_->verticalScrollBar()->sizeHint().width() + frame));
 }
 
 void frmCommChInfo::FillLists() {

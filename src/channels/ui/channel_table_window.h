@@ -77,6 +77,7 @@ private:
     void BuildControls();
     void FormLoad();
     void InitShowGrid();
+    void FitColumns();
     void FillLists();
     void FillRbList();
     void ShowChIfoData(const ChannelRecord& record, int row);
