@@ -8,10 +8,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QtTest/QTest>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -409,6 +413,89 @@ TEST_F(ChannelTable, ShowRbFollowsTheUsableSequences) {
     EXPECT_EQ(Row(2)[10], "2");
     EXPECT_EQ(ctx.Doc.Channels[1][0].RbTone, 1);
     EXPECT_EQ(List(8)->count(), 1);
+}
+
+TEST_F(ChannelTable, ChineseCaptionsHeadersAndListItems) {
+    ctx.settings.LanguageIndex = kChinese;
+    AddChannels(0, {1});
+    Open();
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("信道信息[信道 - 1]---1"));
+    EXPECT_EQ(Grid()->horizontalHeaderItem(1)->text(), QString::fromUtf8("接收频率"));
+    EXPECT_EQ(Grid()->horizontalHeaderItem(9)->text(), QString::fromUtf8("扫描"));
+    EXPECT_EQ(window->CellText(1, 9), QString::fromUtf8("添加"));
+    EXPECT_EQ(window->CellText(1, 7), QString::fromUtf8("否"));
+    EXPECT_EQ(window->CellText(1, 13), QString::fromUtf8("关"));
+    EXPECT_EQ(Find<QCheckBox>("CheckValid")->text(), QString::fromUtf8("组有效"));
+    EXPECT_EQ(Find<QPushButton>("CommandClose")->text(), QString::fromUtf8("关闭(&C)"));
+    EXPECT_TRUE(Find<QPushButton>("CommandHelp")->isHidden());
+    EXPECT_EQ(Find<QTabBar>("TabStrip1")->tabText(1), "10 meter");
+    // Hidden columns are filled but take no room.
+    EXPECT_TRUE(Grid()->isColumnHidden(6));
+    EXPECT_TRUE(Grid()->isColumnHidden(13));
+    EXPECT_FALSE(Grid()->isColumnHidden(11));
+}
+
+// Fails the range warning, as a broken message box would.
+class FailingWarningPrompter : public ScriptedPrompter {
+public:
+    using Prompter::Ask;
+    Answer Ask(const Message& message) override {
+        if (message.icon == Icon::Warning) throw std::runtime_error("message box failed");
+        return ScriptedPrompter::Ask(message);
+    }
+};
+
+TEST_F(ChannelTable, AFailingStepShowsItsTraceNameAndTheWindowGoesOn) {
+    FailingWarningPrompter prompter;
+    ctx.prompter = &prompter;
+    Open();
+    TypeInto(3, 1, "30");
+    QTRY_COMPARE(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, "frmCommChInfo_SaveShowGridData");
+    EXPECT_EQ(Channel(0, 3), nullptr);
+    TypeInto(3, 1, "28.5");
+    QTRY_VERIFY(Channel(0, 3) != nullptr);
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    window.reset();
+    ctx.prompter = &ctx.defaultPrompter;
+}
+
+TEST_F(ChannelTable, ScrollingKeepsTheCursorInItsPlaceOnTheScreenAtMostOncePer500Ms) {
+    Open();
+    ClickCell(3, 1);
+    QTRY_VERIFY(Text1()->hasFocus());
+    auto wheelDown = [this] {
+        QWidget* viewport = Grid()->viewport();
+        const QPoint at = viewport->rect().center();
+        QWheelEvent wheel(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+    };
+    wheelDown();
+    const int top = Grid()->rowAt(0) + 1;
+    ASSERT_GT(top, 1);
+    QTRY_COMPARE(window->CurrentRow(), 3 - 1 + top);
+    QTRY_COMPARE(window->EditState().EditRow, 3 - 1 + top);
+    EXPECT_TRUE(Text1()->isVisible());
+    const int row = window->CurrentRow();
+    wheelDown();  // within the guard: the cursor stays
+    QTest::qWait(50);
+    EXPECT_GT(Grid()->rowAt(0) + 1, top);
+    EXPECT_EQ(window->CurrentRow(), row);
+}
+
+TEST_F(ChannelTable, ShownAgainAfterClosingItIsToldAboutChangesAgain) {
+    AddChannels(0, {2});
+    Open();
+    window->close();
+    EXPECT_FALSE(window->IsChannelTableOpen());
+    ctx.Doc.Data.CurrentGroup = 0;
+    window->show();
+    QTRY_VERIFY(window->IsChannelTableOpen());
+    EXPECT_EQ(window->CellText(2, 1), "28.500000");
+    EditChannelField(ctx, 2, kFieldRxFreq, "28.6");
+    EXPECT_EQ(window->CellText(2, 1), "28.600000");
+    EXPECT_EQ(Find<QComboBox>("Combo8_0")->count(), 265);
 }
 
 }  // namespace

@@ -269,6 +269,7 @@ void frmCommChInfo::InitShowGrid() {
     }
     for (int r = 0; r < kLastGridRow; ++r) {
         for (int col = 0; col < kGridColCount; ++col) {
+            if (grid_->item(r, col) != nullptr) continue;  // opened before
             auto* item = new QTableWidgetItem;
             item->setTextAlignment(Qt::AlignCenter);
             // The row-number column is fixed: the cursor never goes there.
@@ -278,6 +279,7 @@ void frmCommChInfo::InitShowGrid() {
     }
     // The QT/DQT lists are the same in every language.
     for (int k = 0; k < 2; ++k) {
+        lists_[k]->clear();
         for (int tone = 0; tone < kToneIndexCount; ++tone) lists_[k]->addItem(Qs(ToneListText(tone)));
     }
     SetEditNoVisable();
@@ -778,7 +780,9 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
 
 void frmCommChInfo::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!firstShow_) return;
+    if (channelTableOpen_ && !firstShow_) return;
+    // Shown again after it was closed: open anew, so that the rules notify it again.
+    if (!channelTableOpen_) Trap(chtext::trace::FormLoad, [this] { FormLoad(); });
     firstShow_ = false;
     // On the first activation the cursor's cell opens its editor in its final place.
     QTimer::singleShot(0, this, [this] { RunEntry(); });
