@@ -64,6 +64,8 @@ inline constexpr const char* GridNextCol = "rmCommChInfo_GridNextCol";
 inline constexpr const char* Scroll = "MSFlexGrid1_Scroll Error";
 inline constexpr const char* TextKeyPress = "FrmCommChInfo_Text1_KeyPress_Error";
 inline constexpr const char* FocusTimer = "FrmCommChInfo_TimerFocus_Timer_Error";
+inline constexpr const char* ValidClick = "frmCommChInfo_CheckValid_Click";
+inline constexpr const char* NameChange = "frmCommChInfo_TextName_Change";
 }  // namespace trace
 
 }  // namespace zb::chtext

@@ -394,6 +394,10 @@ TEST_F(ChannelTable, APendingEditIsCommittedByAGroupChangeByTheCommitMethodAndBy
     window->CommitPendingEdit();
     ASSERT_NE(Channel(1, 4), nullptr);
     EXPECT_EQ(Channel(1, 4)->RxFreq.Raw(), "28700000");
+    EXPECT_TRUE(Text1()->isHidden());
+    ClickCell(4, 1);  // the same cell again: its editor opens again
+    QTRY_VERIFY(Text1()->hasFocus());
+    EXPECT_EQ(Text1()->text(), "28.700000");
 
     ClickCell(4, 2);
     QTRY_VERIFY(Text1()->hasFocus());

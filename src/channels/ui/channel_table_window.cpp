@@ -184,6 +184,7 @@ void frmCommChInfo::BuildControls() {
     grid_->verticalHeader()->hide();
     grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this] { EnterCell(); });
+    connect(grid_, &QTableWidget::cellClicked, this, &frmCommChInfo::CellClicked);
     connect(grid_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
             [this] { QTimer::singleShot(0, this, [this] { Scrolled(); }); });
 
@@ -544,6 +545,14 @@ void frmCommChInfo::MoveCursor(int row, int col) {
 
 void frmCommChInfo::EnterCell() { RunEntry(); }
 
+// A click on the current cell changes no cell; it reopens the cell's editor when a commit or
+// a lost focus closed it, so the user can go on typing there.
+void frmCommChInfo::CellClicked(int widgetRow, int col) {
+    if (widgetRow + 1 != CurrentRow() || col != CurrentCol() || !HasCellEditor(col)) return;
+    const QWidget* editor = col <= kFieldTxFreq ? static_cast<QWidget*>(text1_) : ListOfColumn(col);
+    if (editor->isHidden()) RunEntry();
+}
+
 void frmCommChInfo::RunEntry() {
     Trap(chtext::trace::EnterCell,
          [this] { RunCellEntry(edit_, CurrentRow(), CurrentCol(), Group(), *this); });
@@ -708,6 +717,10 @@ void frmCommChInfo::Scrolled() {
 // Group name and valid flag
 
 void frmCommChInfo::ValidClicked(bool checked) {
+    Trap(chtext::trace::ValidClick, [&] { ApplyValid(checked); });
+}
+
+void frmCommChInfo::ApplyValid(bool checked) {
     CodeplugData& data = ctx_.Doc.Data;
     const int g = Group();
     if (g == kVfoAGroup) {
@@ -731,7 +744,7 @@ void frmCommChInfo::ValidClicked(bool checked) {
 void frmCommChInfo::NameChanged(const QString& text) {
     const int g = Group();
     if (showingName_ || g < 0 || g >= kGroupCount) return;  // showing the name is no change
-    ctx_.Doc.Data.Groups[g].Name.Set(Std(text));
+    Trap(chtext::trace::NameChange, [&] { ctx_.Doc.Data.Groups[g].Name.Set(Std(text)); });
 }
 
 // ---------------------------------------------------------------------------------------

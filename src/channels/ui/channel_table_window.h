@@ -102,6 +102,8 @@ private:
     void EditorFocusLost(QWidget* editor);
     void EditorEnter();
     void ValidClicked(bool checked);
+    void ApplyValid(bool checked);
+    void CellClicked(int widgetRow, int col);
     void NameChanged(const QString& text);
     void CloseWindow();
 
