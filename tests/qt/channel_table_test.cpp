@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "support/qt_wait.h"
 #include "app/context.h"
 #include "channels/channel_edit.h"
 #include "channels/ui/channel_table_window.h"
@@ -66,7 +67,7 @@ protected:
         ctx.channelViews = window.get();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QTRY_VERIFY(Text1()->hasFocus());  // the first activation opens row 1, column 1
+        ZB_WAIT_VERIFY(Text1()->hasFocus());  // the first activation opens row 1, column 1
     }
 
     template <class T>
@@ -103,13 +104,13 @@ protected:
         return w && (w->objectName() == "Text1" || w->objectName().startsWith("Combo8_"));
     }
     void PressEnter() {
-        QTRY_VERIFY(IsEditor(QApplication::focusWidget()));
+        ZB_WAIT_VERIFY(IsEditor(QApplication::focusWidget()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     }
     // Clicks a receive or transmit cell, replaces its text and presses Enter.
     void TypeInto(int row, int col, const char* text) {
         ClickCell(row, col);
-        QTRY_VERIFY(Text1()->hasFocus());
+        ZB_WAIT_VERIFY(Text1()->hasFocus());
         Text1()->selectAll();
         QTest::keyClick(Text1(), Qt::Key_Backspace);
         QTest::keyClicks(Text1(), text);
@@ -140,7 +141,7 @@ const Cells kEmptyRow(13, "");
 TEST_F(ChannelTable, TypingAReceiveFrequencyInAnEmptyRowCreatesTheChannel) {
     Open();
     TypeInto(12, 1, "28.5");
-    QTRY_COMPARE(window->CurrentCol(), 2);
+    ZB_WAIT_COMPARE(window->CurrentCol(), 2);
     const ChannelRecord* ch = Channel(0, 12);
     ASSERT_NE(ch, nullptr);
     EXPECT_EQ(ctx.Doc.Data.Groups[0].ChannelCount, 1);
@@ -151,7 +152,7 @@ TEST_F(ChannelTable, TypingAReceiveFrequencyInAnEmptyRowCreatesTheChannel) {
     EXPECT_EQ(Row(12), (Cells{"28.500000", "28.500000", "OFF", "OFF", "", "No", "No", "No", "Add",
                               "No", "2", "No", "Off"}));
     EXPECT_EQ(window->CurrentRow(), 12);
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
     EXPECT_EQ(Text1()->text(), "28.500000");
     EXPECT_TRUE(Messages().empty());
 }
@@ -163,7 +164,7 @@ TEST_F(ChannelTable, EnterWalksTheEditableColumnsCommitsListsAndWrapsToTheNextRo
     std::vector<int> walk{window->CurrentCol()};
     for (int i = 0; i < 7; ++i) {
         PressEnter();
-        QTRY_VERIFY(window->CurrentCol() != walk.back());
+        ZB_WAIT_VERIFY(window->CurrentCol() != walk.back());
         walk.push_back(window->CurrentCol());
         if (walk.back() == 3) QTest::keyClick(List(0), Qt::Key_Down);  // "67.0"
         if (walk.back() == 9) QTest::keyClick(List(6), Qt::Key_Up);    // "Del"
@@ -171,7 +172,7 @@ TEST_F(ChannelTable, EnterWalksTheEditableColumnsCommitsListsAndWrapsToTheNextRo
     }
     EXPECT_EQ(walk, (std::vector<int>{1, 2, 3, 4, 7, 8, 9, 11}));
     PressEnter();
-    QTRY_COMPARE(window->CurrentRow(), 6);
+    ZB_WAIT_COMPARE(window->CurrentRow(), 6);
     EXPECT_EQ(window->CurrentCol(), 1);
     const ChannelRecord* ch = Channel(0, 5);
     EXPECT_EQ(ch->DecTone, 1);
@@ -183,16 +184,16 @@ TEST_F(ChannelTable, EnterWalksTheEditableColumnsCommitsListsAndWrapsToTheNextRo
     // From the last column of row 40 the cursor wraps to row 1.
     ClickCell(40, 11);
     PressEnter();
-    QTRY_COMPARE(window->CurrentRow(), 1);
+    ZB_WAIT_COMPARE(window->CurrentRow(), 1);
     EXPECT_EQ(window->CurrentCol(), 1);
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
 }
 
 TEST_F(ChannelTable, ClickingAnOptionCellOfAnEmptyRowOpensItsReceiveCell) {
     AddChannels(0, {2});
     Open();
     ClickCell(7, 7);
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
     EXPECT_EQ(window->CurrentRow(), 7);
     EXPECT_EQ(window->CurrentCol(), 1);
     EXPECT_EQ(window->EditState().EditRow, 7);
@@ -225,7 +226,7 @@ TEST_F(ChannelTable, AnEmptyReceiveBoxDeletesTheChannelExceptTheProtectedOnes) {
         Open();
         const Cells before = Row(c.row);
         TypeInto(c.row, 1, "");
-        QTRY_COMPARE(window->CurrentRow(), c.row + 1);  // Enter on an empty box: next row
+        ZB_WAIT_COMPARE(window->CurrentRow(), c.row + 1);  // Enter on an empty box: next row
         EXPECT_EQ(window->CurrentCol(), 1);
         const int expected = static_cast<int>(c.channels.size()) - (c.deleted ? 1 : 0);
         EXPECT_EQ(ctx.Doc.Data.Groups[0].ChannelCount, expected);
@@ -243,22 +244,22 @@ TEST_F(ChannelTable, OutOfBandFrequenciesWarnAndGiveTheEditRulesResult) {
     Open();
     // Receive frequency on an empty row: refused, no channel.
     TypeInto(3, 1, "30");
-    QTRY_COMPARE(Messages(), (std::vector<std::string>{"Frequency is out of range."}));
+    ZB_WAIT_COMPARE(Messages(), (std::vector<std::string>{"Frequency is out of range."}));
     EXPECT_EQ(ctx.defaultPrompter.messages[0].icon, Icon::Warning);
     EXPECT_EQ(Channel(0, 3), nullptr);
     EXPECT_EQ(Row(3), kEmptyRow);
-    QTRY_COMPARE(window->CurrentCol(), 1);  // the row has no channel: back to its receive cell
+    ZB_WAIT_COMPARE(window->CurrentCol(), 1);  // the row has no channel: back to its receive cell
     EXPECT_EQ(window->CurrentRow(), 3);
 
     // Transmit frequency of a channel: pulled to the nearer band limit.
     TypeInto(4, 2, "30");
-    QTRY_COMPARE(Messages().size(), 2u);
+    ZB_WAIT_COMPARE(Messages().size(), 2u);
     EXPECT_EQ(Channel(0, 4)->TxFreq.Raw(), "29700000");
     EXPECT_EQ(Row(4)[1], "29.700000");
 
     // Receive frequency of a channel: cleared, which deletes nothing on the last channel.
     TypeInto(4, 1, "27.5");
-    QTRY_COMPARE(Messages().size(), 3u);
+    ZB_WAIT_COMPARE(Messages().size(), 3u);
     EXPECT_EQ(Channel(0, 4)->RxFreq.Raw(), "28500000");
     EXPECT_EQ(Row(4)[0], "28.500000");
 }
@@ -273,7 +274,7 @@ TEST_F(ChannelTable, TheLastValidGroupOfABandCannotBeUnticked) {
     // Band 1 through the second tab: group 11 is its only valid group.
     auto* tabs = Find<QTabBar>("TabStrip1");
     QTest::mouseClick(tabs, Qt::LeftButton, Qt::NoModifier, tabs->tabRect(1).center());
-    QTRY_COMPARE(ctx.Doc.Data.CurrentGroup, 10);
+    ZB_WAIT_COMPARE(ctx.Doc.Data.CurrentGroup, 10);
     EXPECT_FALSE(Selector(1)->isHidden());
     EXPECT_TRUE(Selector(0)->isHidden());
     QTest::mouseClick(valid, Qt::LeftButton);
@@ -329,15 +330,15 @@ TEST_F(ChannelTable, Vfo0EditsRow1OnlyAndNeverItsScanCell) {
 
     // Enter skips the scan column and wraps to row 1.
     ClickCell(1, 8);
-    QTRY_VERIFY(List(5)->hasFocus());
+    ZB_WAIT_VERIFY(List(5)->hasFocus());
     QTest::keyClick(List(5), Qt::Key_Down);  // BUSY "Yes"
     PressEnter();
-    QTRY_COMPARE(window->CurrentCol(), 11);
+    ZB_WAIT_COMPARE(window->CurrentCol(), 11);
     EXPECT_EQ(ctx.Doc.Data.VfoA.BusyFlag, 1);
     PressEnter();
-    QTRY_COMPARE(window->CurrentCol(), 1);
+    ZB_WAIT_COMPARE(window->CurrentCol(), 1);
     EXPECT_EQ(window->CurrentRow(), 1);
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
 
     // Clearing the VFO's receive frequency changes nothing.
     TypeInto(1, 1, "");
@@ -362,7 +363,7 @@ TEST_F(ChannelTable, NameAndFrequencyBoxesFilterKeysAndLimitTheirLength) {
     EXPECT_EQ(ctx.Doc.Data.Groups[0].Name.Raw(), "Ab1x9yz ");
 
     ClickCell(2, 1);
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
     QTest::keyClicks(Text1(), "2a8.-5 1234567");
     EXPECT_EQ(Text1()->text(), "28.512345");
     QTest::keyClick(Text1(), Qt::Key_V, Qt::ControlModifier);
@@ -371,17 +372,17 @@ TEST_F(ChannelTable, NameAndFrequencyBoxesFilterKeysAndLimitTheirLength) {
     // Showing another group's name is not an edit of it.
     ctx.Doc.Data.Groups[1].Name.Set(std::string("B2\0\0\0\0\0\0", 8));
     QTest::keyClick(Selector(0), Qt::Key_Down);
-    QTRY_COMPARE(name->text(), "B2");
+    ZB_WAIT_COMPARE(name->text(), "B2");
     EXPECT_EQ(ctx.Doc.Data.Groups[1].Name.Raw(), std::string("B2\0\0\0\0\0\0", 8));
 }
 
 TEST_F(ChannelTable, APendingEditIsCommittedByAGroupChangeByTheCommitMethodAndByClosing) {
     Open();
     ClickCell(3, 1);
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
     QTest::keyClicks(Text1(), "28.6");
     QTest::keyClick(Selector(0), Qt::Key_Down);  // group "2"; the box keeps the focus
-    QTRY_COMPARE(ctx.Doc.Data.CurrentGroup, 1);
+    ZB_WAIT_COMPARE(ctx.Doc.Data.CurrentGroup, 1);
     ASSERT_NE(Channel(0, 3), nullptr);
     EXPECT_EQ(Channel(0, 3)->RxFreq.Raw(), "28600000");
     EXPECT_EQ(ctx.Doc.Data.Groups[1].ChannelCount, 0);
@@ -389,21 +390,21 @@ TEST_F(ChannelTable, APendingEditIsCommittedByAGroupChangeByTheCommitMethodAndBy
     EXPECT_TRUE(window->windowTitle().endsWith("---2"));
 
     ClickCell(4, 1);
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
     QTest::keyClicks(Text1(), "28.7");
     window->CommitPendingEdit();
     ASSERT_NE(Channel(1, 4), nullptr);
     EXPECT_EQ(Channel(1, 4)->RxFreq.Raw(), "28700000");
     EXPECT_TRUE(Text1()->isHidden());
     QTest::keyClick(Grid(), Qt::Key_Return);  // Enter in the table opens the cell's editor
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
     EXPECT_EQ(Text1()->text(), "28.700000");
     window->CommitPendingEdit();
     ClickCell(4, 1);  // so does a click on the same cell
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
 
     ClickCell(4, 2);
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
     QTest::keyClicks(Text1(), "28.8");
     window->close();
     EXPECT_EQ(Channel(1, 4)->TxFreq.Raw(), "28800000");
@@ -457,11 +458,11 @@ TEST_F(ChannelTable, AFailingStepShowsItsTraceNameAndTheWindowGoesOn) {
     ctx.prompter = &prompter;
     Open();
     TypeInto(3, 1, "30");
-    QTRY_COMPARE(prompter.messages.size(), 1u);
+    ZB_WAIT_COMPARE(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, "frmCommChInfo_SaveShowGridData");
     EXPECT_EQ(Channel(0, 3), nullptr);
     TypeInto(3, 1, "28.5");
-    QTRY_VERIFY(Channel(0, 3) != nullptr);
+    ZB_WAIT_VERIFY(Channel(0, 3) != nullptr);
     EXPECT_EQ(prompter.messages.size(), 1u);
     window.reset();
     ctx.prompter = &ctx.defaultPrompter;
@@ -470,7 +471,7 @@ TEST_F(ChannelTable, AFailingStepShowsItsTraceNameAndTheWindowGoesOn) {
 TEST_F(ChannelTable, ScrollingKeepsTheCursorInItsPlaceOnTheScreenAtMostOncePer500Ms) {
     Open();
     ClickCell(3, 1);
-    QTRY_VERIFY(Text1()->hasFocus());
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
     auto wheelDown = [this] {
         QWidget* viewport = Grid()->viewport();
         const QPoint at = viewport->rect().center();
@@ -481,8 +482,8 @@ TEST_F(ChannelTable, ScrollingKeepsTheCursorInItsPlaceOnTheScreenAtMostOncePer50
     wheelDown();
     const int top = Grid()->rowAt(0) + 1;
     ASSERT_GT(top, 1);
-    QTRY_COMPARE(window->CurrentRow(), 3 - 1 + top);
-    QTRY_COMPARE(window->EditState().EditRow, 3 - 1 + top);
+    ZB_WAIT_COMPARE(window->CurrentRow(), 3 - 1 + top);
+    ZB_WAIT_COMPARE(window->EditState().EditRow, 3 - 1 + top);
     EXPECT_TRUE(Text1()->isVisible());
     const int row = window->CurrentRow();
     wheelDown();  // within the guard: the cursor stays
@@ -498,7 +499,7 @@ TEST_F(ChannelTable, ShownAgainAfterClosingItIsToldAboutChangesAgain) {
     EXPECT_FALSE(window->IsChannelTableOpen());
     ctx.Doc.Data.CurrentGroup = 0;
     window->show();
-    QTRY_VERIFY(window->IsChannelTableOpen());
+    ZB_WAIT_VERIFY(window->IsChannelTableOpen());
     EXPECT_EQ(window->CellText(2, 1), "28.500000");
     EditChannelField(ctx, 2, kFieldRxFreq, "28.6");
     EXPECT_EQ(window->CellText(2, 1), "28.600000");
