@@ -27,9 +27,9 @@ int main(int argc, char** argv) {
     zb::PortNumbers portNumbers(zb::UserConfigFolder().empty() ? std::string()
                                                                 : zb::UserConfigFolder() + "/ports.ini");
     zb::QtPortDirectory ports(portNumbers);
+    ctx.ports = &ports;
 
     zb::ui::frmMain mainWindow(ctx);
-    mainWindow.SetPortDirectory(&ports);
     // Editors built elsewhere register here: mainWindow.Children().Register(key, maker).
 
     zb::ui::frmSplash splash(ctx);

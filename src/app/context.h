@@ -18,8 +18,13 @@
 #include "files/version_table.h"
 #include "link/group_write_state.h"
 #include "link/link_state.h"
+#include "link/link_views.h"
 
 namespace zb {
+
+class SerialLine;
+class PortDirectory;
+class TimerFactory;
 
 inline constexpr int kImageSize = 16384;
 using CodeplugImage = std::array<uint8_t, kImageSize>;
@@ -53,6 +58,14 @@ struct AppContext {
     ChannelViews* channelViews = &defaultChannelViews;
     ShellViews* shellViews = &defaultShellViews;
     ProgramLauncher* launcher = &defaultLauncher;
+
+    // The radio link's outside world: serial line, port list and timers are given by the
+    // GUI, the command line or a test; without them no conversation starts.
+    LinkViews defaultLinkViews;
+    LinkViews* linkViews = &defaultLinkViews;
+    SerialLine* line = nullptr;
+    PortDirectory* ports = nullptr;
+    TimerFactory* timers = nullptr;
 };
 
 // The text of a table in the current language.

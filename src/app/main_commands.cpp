@@ -37,8 +37,6 @@ std::optional<Command> Find(const KeyCommand (&table)[N], std::string_view key) 
     return std::nullopt;
 }
 
-constexpr TextTable kPortWord{"COM", "通信口"};
-
 }  // namespace
 
 std::optional<Command> ToolbarCommandOf(std::string_view key) { return Find(kToolbarKeys, key); }
@@ -74,10 +72,6 @@ bool NeedsRadioLink(Command command) {
 
 std::string ModelPanelText(const AppContext& ctx) {
     return DisplayModelName(ctx.identity.ModelName) + "[" + ctx.identity.BandText + "]";
-}
-
-std::string PortPanelText(const AppContext& ctx) {
-    return Text(ctx, kPortWord) + std::to_string(ctx.settings.ComPort);
 }
 
 std::string DataFileFilter(const AppContext& ctx) {

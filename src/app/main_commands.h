@@ -45,9 +45,8 @@ std::string ChildKeyOf(Command command);
 // Commands that need the radio link.
 bool NeedsRadioLink(Command command);
 
-// Status bar: "ZB-347RX[28.000000 - 29.700000 MHz]" and "COM1" / "通信口1".
+// Status bar: "ZB-347RX[28.000000 - 29.700000 MHz]".
 std::string ModelPanelText(const AppContext& ctx);
-std::string PortPanelText(const AppContext& ctx);
 // "Data File (*.dat)" in the current language, as a file dialog filter.
 std::string DataFileFilter(const AppContext& ctx);
 

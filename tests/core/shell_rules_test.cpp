@@ -3,7 +3,6 @@
 
 #include <set>
 
-#include "app/com_port_choice.h"
 #include "app/context.h"
 #include "app/ini_file.h"
 #include "app/local_info_rules.h"
@@ -12,6 +11,7 @@
 #include "app/messages.h"
 #include "app/model_choice.h"
 #include "app/radio_info_rules.h"
+#include "link/port_choice.h"
 #include "app/reset_mode_rules.h"
 #include "codeplug/text_util.h"
 #include "support/temp_dir.h"
@@ -184,28 +184,6 @@ TEST(RadioInfoRules, VersionBoxDateStampAndWrite) {
     StoreRadioInfo(ctx, "ZB3", kStandardBandText, "1234567890", "V2");
     EXPECT_EQ(ctx.Doc.Data.ModelInfo.RadioBandCode, 0);
     EXPECT_EQ(ctx.Doc.Data.ModelInfo.SerialNumber.Raw(), "12345678");
-}
-
-TEST(ComPortChoice, ListShownItemAndOk) {
-    const auto items = PortItems({10, 2, 3});
-    EXPECT_EQ(items, (std::vector<std::string>{"COM10", "COM2", "COM3"}));  // system order
-    EXPECT_EQ(PortItemToShow(items, 3), "COM3");
-    EXPECT_EQ(PortItemToShow(items, 7), "COM10");
-    EXPECT_EQ(PortItemToShow({}, 3), std::nullopt);
-    EXPECT_EQ(PortIdOf(std::string("COM12")), 12);
-    EXPECT_EQ(PortIdOf(std::string("COMx")), 0);
-    EXPECT_EQ(PortIdOf(std::nullopt), 0);
-
-    test::TempDir dir;
-    AppContext ctx;
-    ctx.settings.settingsPath = dir / "mysetup.ini";
-    ctx.settings.ComPort = 1;
-    EXPECT_TRUE(ApplyPortChoice(ctx, std::string("COM4")));
-    EXPECT_EQ(ctx.settings.ComPort, 4);
-    EXPECT_EQ(IniFile::Load(ctx.settings.settingsPath).Get("language", "comPort"), "4");
-    EXPECT_TRUE(ApplyPortChoice(ctx, std::nullopt));
-    EXPECT_EQ(ctx.settings.ComPort, 0);  // no selection: port 0, nothing written
-    EXPECT_EQ(IniFile::Load(ctx.settings.settingsPath).Get("language", "comPort"), "4");
 }
 
 TEST(ModelChoice, ChangeAsksThenStartsNewDocument) {

@@ -494,7 +494,7 @@ void OnNextDialog(const char* name, std::function<void(QWidget*)> act) {
 TEST_F(MainWindow, ModalDialogsFromTheToolbar) {
     Open();
     TwoPorts ports;
-    main->SetPortDirectory(&ports);
+    ctx.ports = &ports;
     OnNextDialog("FrmComSet", [](QWidget* d) {
         d->findChild<QComboBox*>("Combo1")->setCurrentText("COM6");
         d->findChild<QPushButton*>("CommandOK")->click();

@@ -115,8 +115,8 @@ TEST_F(Dialogs, PortDialogListsPortsFollowsChangesAndStoresOk) {
     FakePorts ports;
     ports.ports = {10, 2, 3};
     ctx.settings.ComPort = 3;
+    ctx.ports = &ports;
     FrmComSet dialog(ctx);
-    dialog.SetPortDirectory(&ports);
     auto* list = Find<QComboBox>(dialog, "Combo1");
     EXPECT_EQ(Items(list), (QStringList{"COM10", "COM2", "COM3"}));
     EXPECT_EQ(list->currentText(), "COM3");

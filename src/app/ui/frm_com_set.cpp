@@ -6,23 +6,17 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/com_port_choice.h"
 #include "app/context.h"
 #include "app/messages.h"
 #include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "link/link_texts.h"
 #include "link/serial_line.h"
 
 namespace zb::ui {
 namespace {
 
 constexpr TextTable kCaption{"Communication Port", "通信端口"};
-constexpr TextTable kPortLabel{"COM", "通信口"};
-
-std::optional<std::string> Selected(const QComboBox* combo) {
-    if (combo->currentIndex() < 0) return std::nullopt;
-    return Std(combo->currentText());
-}
 
 }  // namespace
 
@@ -35,7 +29,7 @@ FrmComSet::FrmComSet(AppContext& ctx, QWidget* parent)
     ok_->setObjectName("CommandOK");
     cancel_->setObjectName("CommandCancel");
     timer_->setObjectName("ReShowComPortTimer");
-    timer_->setInterval(1000);
+    timer_->setInterval(kPortListRefreshMs);
 
     auto* rows = new QVBoxLayout(this);
     auto* line = new QHBoxLayout;
@@ -48,8 +42,10 @@ FrmComSet::FrmComSet(AppContext& ctx, QWidget* parent)
     buttons->addWidget(cancel_);
     rows->addLayout(buttons);
 
-    connect(combo_, &QComboBox::currentIndexChanged, this,
-            [this] { PortID = PortIdOf(Selected(combo_)); });
+    connect(combo_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        SelectPort(choice_, index);
+        PortID = choice_.portId;
+    });
     connect(ok_, &QPushButton::clicked, this, &FrmComSet::CommandOK_Click);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(timer_, &QTimer::timeout, this, &FrmComSet::ReShowComPort);
@@ -61,45 +57,33 @@ FrmComSet::FrmComSet(AppContext& ctx, QWidget* parent)
 
 void FrmComSet::ApplyLanguage() {
     setWindowTitle(Tr(ctx_, kCaption));
-    label_->setText(Tr(ctx_, kPortLabel));
+    label_->setText(Tr(ctx_, msg::PortLabel));
     ok_->setText(Tr(ctx_, msg::OkButton));
     cancel_->setText(Tr(ctx_, msg::CancelButton));
-}
-
-void FrmComSet::SetPortDirectory(PortDirectory* ports) {
-    ports_ = ports;
-    FillList(ctx_.settings.ComPort);
 }
 
 void FrmComSet::ReShowComPort() { FillList(PortID); }
 
 void FrmComSet::FillList(int portToShow) {
     RunTrapped(ctx_, "FrmComSet_ReShowComPort", [&] {
-        const auto items = PortItems(ports_ ? ports_->ListPorts() : std::vector<int>{});
-        const auto shown = PortItemToShow(items, portToShow);
+        choice_ = BuildPortChoice(ctx_.ports ? ctx_.ports->ListPorts() : std::vector<int>{}, portToShow);
+        PortID = choice_.portId;
         QStringList texts;
-        for (const std::string& item : items) texts << Qs(item);
+        for (const std::string& item : choice_.items) texts << Qs(item);
         QStringList current;
         for (int i = 0; i < combo_->count(); ++i) current << combo_->itemText(i);
         // An unchanged list is left alone, so an open drop-down stays open.
-        if (texts == current && shown && combo_->currentText() == Qs(*shown)) {
-            PortID = PortIdOf(shown);
-            return;
-        }
-        {
-            const QSignalBlocker quiet(combo_);
-            combo_->clear();
-            combo_->addItems(texts);
-            combo_->setCurrentIndex(shown ? combo_->findText(Qs(*shown)) : -1);
-        }
-        PortID = PortIdOf(shown);
+        if (texts == current && combo_->currentIndex() == choice_.selected) return;
+        const QSignalBlocker quiet(combo_);
+        combo_->clear();
+        combo_->addItems(texts);
+        combo_->setCurrentIndex(choice_.selected);
     });
 }
 
 void FrmComSet::CommandOK_Click() {
     RunTrapped(ctx_, "FrmComSet_CommandOK_Click", [&] {
-        if (!ApplyPortChoice(ctx_, Selected(combo_)))
-            ctx_.prompter->Show(Text(ctx_, msg::FileError), Icon::Critical);
+        ConfirmPortChoice(ctx_, choice_);
     });
     accept();
 }

@@ -1,7 +1,10 @@
 #pragma once
-// The communication port dialog: a list of the serial ports present, refreshed every second.
+// The communication port dialog: a list of the serial ports present (ctx.ports), refreshed
+// every second.
 
 #include <QDialog>
+
+#include "link/port_choice.h"
 
 class QComboBox;
 class QLabel;
@@ -10,7 +13,6 @@ class QTimer;
 
 namespace zb {
 struct AppContext;
-class PortDirectory;
 }
 
 namespace zb::ui {
@@ -20,8 +22,6 @@ class FrmComSet : public QDialog {
 public:
     explicit FrmComSet(AppContext& ctx, QWidget* parent = nullptr);
     void ApplyLanguage();
-    // The system's port list; none lists nothing.
-    void SetPortDirectory(PortDirectory* ports);
     // Rebuilds the list, showing PortID when it is still there.
     void ReShowComPort();
 
@@ -32,7 +32,7 @@ private:
     void CommandOK_Click();
 
     AppContext& ctx_;
-    PortDirectory* ports_ = nullptr;
+    PortChoice choice_;
     QLabel* label_;
     QComboBox* combo_;
     QPushButton* ok_;

@@ -24,6 +24,7 @@
 #include "app/ui/ui_text.h"
 #include "channels/channel_views.h"
 #include "codeplug/defaults.h"
+#include "link/port_choice.h"
 
 namespace zb::ui {
 namespace {

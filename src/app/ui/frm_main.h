@@ -24,7 +24,6 @@ class QToolBar;
 class QTreeWidget;
 
 namespace zb {
-class PortDirectory;
 class RadioCommands;
 }
 
@@ -41,7 +40,6 @@ public:
     // Editors register their makers here before Form_Load.
     ChildWindowFactory& Children() { return children_; }
     void SetRadioCommands(RadioCommands* radio);
-    void SetPortDirectory(PortDirectory* ports) { ports_ = ports; }
     // File dialogs; tests put a script in their place. save = false for Open.
     using FileChooser = std::function<std::optional<std::string>(bool save, const std::string& preset)>;
     void SetFileChooser(FileChooser chooser) { fileChooser_ = std::move(chooser); }
@@ -110,7 +108,6 @@ private:
     ChildWindowFactory children_;
     std::unique_ptr<OpenChildViews> childViews_;
     RadioCommands* radio_ = nullptr;
-    PortDirectory* ports_ = nullptr;
     FileChooser fileChooser_;
     int lastLanguage_ = 0;
     bool moveTree_ = false;

@@ -136,7 +136,6 @@ void frmMain::RunCommand(Command command) {
         case Command::Comm:
             ShowModal("frmMain_mnuComm", [&] {
                 FrmComSet dialog(ctx_, this);
-                dialog.SetPortDirectory(ports_);
                 dialog.exec();
             });
             RefreshStatusBar();

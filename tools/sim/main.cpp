@@ -1,0 +1,173 @@
+// zb347rx-sim: a simulated radio on a pseudo-terminal. Prints the device path first, then
+// answers the programming protocol until it is interrupted.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <thread>
+
+#include "radio_sim.h"
+
+namespace {
+
+volatile std::sig_atomic_t g_stop = 0;
+void OnSignal(int) { g_stop = 1; }
+
+void Usage() {
+    std::cerr << "usage: zb347rx-sim [options]\n"
+                 "  --model TEXT        model name in the identification (ZB347)\n"
+                 "  --firmware TEXT     firmware version, 4 characters (V200)\n"
+                 "  --band-a, --band-b  set band flag A or B in the status block\n"
+                 "  --memory FILE       load the 16384-byte memory from FILE\n"
+                 "  --save FILE         write the memory to FILE on exit\n"
+                 "  --link PATH         also create a symbolic link PATH to the device\n"
+                 "  --pace              send at 9600 baud (about 1042 us per byte)\n"
+                 "  --silent            never answer\n"
+                 "  --ignore-program N  leave the first N program requests unanswered\n"
+                 "  --drop-read N       leave the Nth read request unanswered\n"
+                 "  --corrupt-block N   send the Nth data block with a wrong checksum\n"
+                 "  --silent-after N    stop answering after N blocks\n";
+}
+
+bool ToInt(std::string_view s, int& out) {
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+    return ec == std::errc() && p == s.data() + s.size() && out >= 0;
+}
+
+bool LoadMemory(const std::string& path, zb::sim::RadioSim& radio) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    in.read(reinterpret_cast<char*>(radio.memory.data()), radio.memory.size());
+    return in.gcount() == static_cast<std::streamsize>(radio.memory.size());
+}
+
+bool SaveMemory(const std::string& path, const zb::sim::RadioSim& radio) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(radio.memory.data()), radio.memory.size());
+    return static_cast<bool>(out);
+}
+
+bool WriteAll(int fd, const zb::sim::Bytes& bytes, bool pace) {
+    for (size_t done = 0; done < bytes.size();) {
+        const size_t chunk = pace ? 1 : bytes.size() - done;
+        const ssize_t n = write(fd, bytes.data() + done, chunk);
+        if (n < 0) {
+            if (errno == EINTR || errno == EAGAIN) continue;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+        if (pace) std::this_thread::sleep_for(std::chrono::microseconds(1042));
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    zb::sim::RadioSim radio;
+    std::string savePath, linkPath;
+    bool pace = false;
+    bool bandA = false, bandB = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        auto value = [&](std::string_view& out) {
+            if (i + 1 >= argc) return false;
+            out = argv[++i];
+            return true;
+        };
+        auto number = [&](int& out) {
+            std::string_view v;
+            return value(v) && ToInt(v, out);
+        };
+        std::string_view v;
+        bool ok = true;
+        if (arg == "--model") ok = value(v), radio.model = std::string(v);
+        else if (arg == "--firmware") ok = value(v), radio.firmware = std::string(v);
+        else if (arg == "--band-a") bandA = true;
+        else if (arg == "--band-b") bandB = true;
+        else if (arg == "--memory") ok = value(v) && LoadMemory(std::string(v), radio);
+        else if (arg == "--save") ok = value(v), savePath = std::string(v);
+        else if (arg == "--link") ok = value(v), linkPath = std::string(v);
+        else if (arg == "--pace") pace = true;
+        else if (arg == "--silent") radio.faults.silent = true;
+        else if (arg == "--ignore-program") ok = number(radio.faults.ignoreProgramRequests);
+        else if (arg == "--drop-read") ok = number(radio.faults.dropReadReply);
+        else if (arg == "--corrupt-block") ok = number(radio.faults.corruptBlock);
+        else if (arg == "--silent-after") ok = number(radio.faults.silentAfterBlocks);
+        else ok = false;
+        if (!ok) {
+            std::cerr << "zb347rx-sim: bad argument " << arg << "\n";
+            Usage();
+            return 2;
+        }
+    }
+    if (bandA || bandB) radio.SetBandFlags(bandA, bandB);
+
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
+        std::perror("zb347rx-sim: pseudo-terminal");
+        return 1;
+    }
+    const char* slaveName = ptsname(master);
+    if (!slaveName) {
+        std::perror("zb347rx-sim: ptsname");
+        return 1;
+    }
+    const std::string device = slaveName;
+    // Keeping a slave open ourselves keeps the master readable between the program's opens.
+    const int keepSlave = open(device.c_str(), O_RDWR | O_NOCTTY);
+    if (keepSlave < 0) {
+        std::perror("zb347rx-sim: open slave");
+        return 1;
+    }
+    termios tio{};
+    if (tcgetattr(keepSlave, &tio) == 0) {
+        cfmakeraw(&tio);
+        cfsetispeed(&tio, B9600);
+        cfsetospeed(&tio, B9600);
+        tcsetattr(keepSlave, TCSANOW, &tio);
+    }
+    if (!linkPath.empty()) {
+        unlink(linkPath.c_str());
+        if (symlink(device.c_str(), linkPath.c_str()) != 0) std::perror("zb347rx-sim: symlink");
+    }
+    std::cout << device << std::endl;
+
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    uint8_t buffer[512];
+    while (!g_stop) {
+        pollfd pfd{master, POLLIN, 0};
+        const int r = poll(&pfd, 1, 200);
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        if (r == 0 || !(pfd.revents & POLLIN)) continue;
+        const ssize_t n = read(master, buffer, sizeof buffer);
+        if (n <= 0) {
+            if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EIO)) continue;
+            break;
+        }
+        const zb::sim::Bytes reply = radio.Feed(zb::sim::Bytes(buffer, buffer + n));
+        if (!reply.empty() && !WriteAll(master, reply, pace)) break;
+    }
+
+    if (!savePath.empty() && !SaveMemory(savePath, radio)) std::cerr << "zb347rx-sim: cannot write " << savePath << "\n";
+    if (!linkPath.empty()) unlink(linkPath.c_str());
+    close(keepSlave);
+    close(master);
+    return 0;
+}

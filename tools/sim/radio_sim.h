@@ -1,0 +1,67 @@
+#pragma once
+// The simulated radio: its memory and identity, and the radio side of the programming
+// protocol. Fed the bytes the program sends, it returns the bytes the radio answers. Used
+// in-process by the tests and over a pseudo-terminal by zb347rx-sim.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zb::sim {
+
+using Bytes = std::vector<uint8_t>;
+
+inline constexpr int kMemorySize = 16384;
+inline constexpr int kStatusAddress = 0x3F00;
+
+// Misbehaviour on demand. Counts are 1-based; 0 switches a fault off.
+struct Faults {
+    bool silent = false;           // never answers
+    int ignoreProgramRequests = 0; // the first N program requests get no answer
+    int dropReadReply = 0;         // no answer to the Nth read request
+    int corruptBlock = 0;          // the Nth data block sent has a wrong checksum
+    int silentAfterBlocks = 0;     // goes silent once N blocks were sent or received
+};
+
+struct Counters {
+    int programRequests = 0;
+    int identifyRequests = 0;
+    int readRequests = 0;
+    int blocksSent = 0;       // data blocks answered to read requests
+    int blocksReceived = 0;   // data blocks written into memory
+    int endRequests = 0;
+    int radioInfoWrites = 0;
+    int versionWrites = 0;
+};
+
+class RadioSim {
+public:
+    RadioSim();
+
+    // Feeds received bytes; returns the answer to every complete request among them.
+    Bytes Feed(const Bytes& in);
+    // Forgets partly received bytes (the line was reopened).
+    void ResetInput() { pending_.clear(); }
+
+    std::array<uint8_t, kMemorySize> memory{};
+    std::string model = "ZB347";   // sent in the identification, blank padded to 6
+    std::string firmware = "V200"; // 4 characters
+    Faults faults;
+    Counters counters;
+    Bytes radioInfo;   // the last radio-information write, as received
+    Bytes version;     // the last version write, as received
+
+    // Band flags live in the first byte of the status block.
+    void SetBandFlags(bool a, bool b);
+
+private:
+    bool Silent() const;
+    // Length of the request at the front of pending_, 0 if incomplete, -1 if not a request.
+    int RequestLength() const;
+    void Answer(const Bytes& request, Bytes& out);
+
+    Bytes pending_;
+};
+
+}  // namespace zb::sim
