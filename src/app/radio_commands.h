@@ -15,7 +15,6 @@ public:
     virtual void ReadRmgData(bool /*clearImage*/) {}
     // The model record of the document, already stored by the caller.
     virtual void WriteRadioInfo() {}
-    virtual void TestMode() {}
 };
 
 }  // namespace zb

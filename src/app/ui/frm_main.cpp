@@ -18,9 +18,9 @@
 #include "app/messages.h"
 #include "app/radio_commands.h"
 #include "app/trapped.h"
-#include "app/ui/frm_emb_msg.h"
+#include "app/ui/editor_windows.h"
 #include "app/ui/frm_main_parts.h"
-#include "app/ui/frm_reset_mode.h"
+#include "app/ui/main_link_views.h"
 #include "app/ui/ui_text.h"
 #include "channels/channel_views.h"
 #include "codeplug/defaults.h"
@@ -60,10 +60,10 @@ private:
 };
 
 frmMain::frmMain(AppContext& ctx, QWidget* parent)
-    : QMainWindow(parent), ctx_(ctx), childViews_(std::make_unique<OpenChildViews>(*this)) {
+    : QMainWindow(parent), ctx_(ctx), childViews_(std::make_unique<OpenChildViews>(*this)),
+      linkViews_(std::make_unique<MainLinkViews>(*this)) {
     setObjectName("frmMain");
-    children_.Register(kResetModeKey, [](AppContext& c) { return new FrmResetMode(c); });
-    children_.Register(kEmbMsgKey, [](AppContext& c) { return new FrmEmbMsg(c); });
+    RegisterEditorWindows(children_);
 
     mdi_ = new QMdiArea;
     mdi_->setObjectName("mdiArea");
@@ -86,6 +86,7 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent)
 
     ctx_.shellViews = this;
     ctx_.channelViews = childViews_.get();
+    ctx_.linkViews = linkViews_.get();
 }
 
 frmMain::~frmMain() {
@@ -93,6 +94,7 @@ frmMain::~frmMain() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) delete sub;
     if (ctx_.shellViews == this) ctx_.shellViews = &ctx_.defaultShellViews;
     if (ctx_.channelViews == childViews_.get()) ctx_.channelViews = &ctx_.defaultChannelViews;
+    if (ctx_.linkViews == linkViews_.get()) ctx_.linkViews = &ctx_.defaultLinkViews;
 }
 
 void frmMain::Form_Load() {

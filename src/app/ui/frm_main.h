@@ -88,6 +88,7 @@ protected:
 
 private:
     class OpenChildViews;
+    class MainLinkViews;
 
     void BuildMenus();
     void BuildToolbar();
@@ -107,6 +108,7 @@ private:
     AppContext& ctx_;
     ChildWindowFactory children_;
     std::unique_ptr<OpenChildViews> childViews_;
+    std::unique_ptr<MainLinkViews> linkViews_;
     RadioCommands* radio_ = nullptr;
     FileChooser fileChooser_;
     int lastLanguage_ = 0;

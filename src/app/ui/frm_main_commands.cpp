@@ -42,9 +42,12 @@ void frmMain::ReadRMGDataFromRadio() {
 }
 
 void frmMain::CommitPendingEdits() {
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
-        if (auto* editor = dynamic_cast<PendingEditCommitter*>(sub->widget()))
-            editor->CommitPendingEdits();
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        QWidget* window = sub->widget();
+        if (window == nullptr) continue;
+        children_.Commit(sub->property("zbChildKey").toString(), window);
+        if (auto* editor = dynamic_cast<PendingEditCommitter*>(window)) editor->CommitPendingEdits();
+    }
 }
 
 void frmMain::ShowEmbeddedMessage() {
@@ -59,6 +62,8 @@ FrmProgress* frmMain::OpenProgress(const std::string& caption) {
     progress_ = new FrmProgress(ctx_, this);
     progress_->setAttribute(Qt::WA_DeleteOnClose);
     progress_->setWindowModality(Qt::ApplicationModal);
+    // The conversation ends the window; the user cannot close it under it.
+    progress_->setWindowFlag(Qt::WindowCloseButtonHint, false);
     if (!caption.empty()) progress_->setWindowTitle(Qs(caption));
     progress_->show();
     return progress_;
@@ -122,7 +127,9 @@ void frmMain::RunCommand(Command command) {
         case Command::MWriteToRadio:
             RunTrapped(ctx_, "frmMain_mnuMWriteToRadio", [&] { radio_->WriteToGroup(); });
             break;
-        case Command::TestMode: RunTrapped(ctx_, "frmMain_mnuTest", [&] { radio_->TestMode(); }); break;
+        case Command::TestMode:  // this build has no factory test mode
+            ctx_.prompter->Show(Text(ctx_, kNotAvailable), Icon::Information);
+            break;
         case Command::RadioInfo:
             RunTrapped(ctx_, "frmMain_mnuRadioInfo", [&] { radio_->ReadRmgData(false); });
             break;

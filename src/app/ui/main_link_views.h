@@ -1,0 +1,28 @@
+#pragma once
+// What the radio link asks of the main window: the progress window, the port panel, the
+// embedded-message window and the editors' pending edits.
+
+#include "app/ui/frm_main.h"
+#include "link/link_views.h"
+
+namespace zb::ui {
+
+class frmMain::MainLinkViews : public LinkViews {
+public:
+    explicit MainLinkViews(frmMain& main) : main_(main) {}
+    // A group write shows the same window; the radio number is not shown.
+    void OpenProgress(ProgressKind kind, const std::string& caption) override;
+    void CloseProgress() override;
+    bool IsProgressVisible() const override;
+    std::string ProgressCaption() const override;
+    void SetProgressCaption(const std::string& caption) override;
+    void SetProgress(int percent) override;
+    void ShowPort(int port) override;
+    void OpenEmbeddedMessage() override;
+    void CommitPendingEdits() override;
+
+private:
+    frmMain& main_;
+};
+
+}  // namespace zb::ui

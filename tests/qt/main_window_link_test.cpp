@@ -1,0 +1,125 @@
+// The main window with the radio link: its commands, the progress window and what the window
+// shows when a conversation with a simulated radio ends.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "app/link_radio_commands.h"
+#include "app/ui/frm_progress.h"
+#include "core/link_fixture.h"
+#include "main_window_fixture.h"
+
+using namespace zb;
+using namespace zb::test;
+
+namespace {
+
+struct MainWindowLink : MainWindowFixture {
+    VirtualClock clock;
+    VirtualTimers timers{clock};
+    sim::RadioSim radio;
+    SimLine line{clock};
+    SimPorts ports{line};
+    std::unique_ptr<LinkRadioCommands> commands;
+    std::vector<int> progressSeen;  // percent labels seen while the window was up
+
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        line.stations.push_back({LineSettings{1, 0, 1}, &radio});
+        ctx.line = &line;
+        ctx.timers = &timers;
+        ctx.ports = &ports;
+        ctx.settings.ComPort = 1;
+        commands = std::make_unique<LinkRadioCommands>(ctx);
+        Open();
+        main->SetRadioCommands(commands.get());
+    }
+    void TearDown() override {
+        MainWindowFixture::TearDown();
+        ctx.line = nullptr;
+    }
+    // Runs the conversation to its end, noting the progress window on the way.
+    void Run() {
+        line.onWrite = [this](const Bytes&) {
+            if (auto* p = main->Progress())
+                progressSeen.push_back(p->findChild<QLabel*>("Label2")->text().chopped(1).toInt());
+        };
+        clock.Run();
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindowLink, ReadFromRadioShowsProgressThenTheReadDocument) {
+    main->ShowChild(kOptFeaturesKey);
+    ctx.document.path = "old.dat";
+    ctx.document.untitled = false;
+    Action("mnuReadFromRadio")->trigger();
+    ASSERT_EQ(Shown().back(), "Read data from radio.\r\nDo you wish continue?");
+    ASSERT_NE(main->Progress(), nullptr);  // up while the conversation runs
+    EXPECT_TRUE(main->Progress()->isVisible());
+    EXPECT_EQ(main->Progress()->windowTitle(), "Read data from radio");
+    Run();
+    EXPECT_EQ(Shown().back(), "Read Data Completed.");
+    EXPECT_EQ(main->Progress(), nullptr);
+    EXPECT_FALSE(progressSeen.empty());
+    EXPECT_TRUE(std::is_sorted(progressSeen.begin(), progressSeen.end()));
+    EXPECT_EQ(progressSeen.back(), 100);
+    EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});  // every other child closed
+    EXPECT_TRUE(ctx.document.untitled);
+    EXPECT_EQ(ctx.document.path, "new.dat");
+    EXPECT_EQ(ctx.link.CommMode, 0);
+}
+
+TEST_F(MainWindowLink, CancelledReadOpensNothing) {
+    prompts.answers = {Answer::Cancel};
+    Action("mnuReadFromRadio")->trigger();
+    Run();
+    EXPECT_EQ(main->Progress(), nullptr);
+    EXPECT_EQ(radio.counters.programRequests, 0);
+    EXPECT_FALSE(line.IsOpen());
+}
+
+TEST_F(MainWindowLink, WriteCommitsTheOpenEditorAndReachesTheRadio) {
+    main->ShowChild(kEmbMsgKey);
+    main->Child(kEmbMsgKey)->findChild<QLineEdit*>("Text1_0")->setText("73");
+    Action("mnuWriteToRadio")->trigger();
+    Run();
+    EXPECT_EQ(ctx.Doc.Data.OptionSettings.EmbeddedMessage.MessageLine1.Raw().substr(0, 3), std::string("73") + '\0');
+    EXPECT_EQ(Shown().back(), "Write Data Completed.");
+    EXPECT_EQ(radio.counters.blocksReceived, 984);
+    EXPECT_EQ(main->Progress(), nullptr);
+}
+
+TEST_F(MainWindowLink, EmbeddedMessageReadShowsTheRecordWindow) {
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->objectName(), "FrmEMG");
+        shown = true;
+        dialog->findChild<QPushButton*>("CommandClose")->click();
+    });
+    main->TreeNodeClick("N9");
+    Run();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(radio.counters.readRequests, 16 + 1);  // the status block, then 16 RMG blocks
+    EXPECT_EQ(ctx.link.CommMode, 0);
+}
+
+TEST_F(MainWindowLink, PortThatCannotOpenIsReportedAndNothingStarts) {
+    ctx.settings.ComPort = 9;  // not present
+    Action("mnuReadFromRadio")->trigger();
+    EXPECT_EQ(Shown().back(), "Cannot Open Communication Port.");
+    EXPECT_EQ(main->Progress(), nullptr);
+    EXPECT_EQ(ctx.link.CommMode, 0);
+}
+
+TEST_F(MainWindowLink, WithoutLineOrTimersNothingIsOffered) {
+    ctx.timers = nullptr;
+    main->SetRadioCommands(commands.get());
+    EXPECT_FALSE(Action("mnuReadFromRadio")->isEnabled());
+    EXPECT_FALSE(Action("mnuEMG")->isEnabled());
+}
