@@ -25,6 +25,7 @@
 #include "app/ui/frm_progress.h"
 #include "link/serial_line.h"
 #include "main_window_fixture.h"
+#include "support/qt_wait.h"
 
 using namespace zb;
 using namespace zb::test;
@@ -422,7 +423,7 @@ TEST_F(MainWindow, ActivationAfterALanguageChangeReopensTheTable) {
     EXPECT_EQ(Keys().size(), 2);  // nothing happens before the main window is active again
     main->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    QTRY_COMPARE(Keys(), QStringList{"frmCommChInfo"});
+    ZB_WAIT_COMPARE(Keys(), QStringList{"frmCommChInfo"});
     EXPECT_EQ(Title(), "ZB_347RX[数据文件:new.dat]");
 }
 
@@ -460,13 +461,13 @@ TEST_F(MainWindow, AnEditorClosedFromInsideCanBeOpenedAgain) {
     Open();
     main->ShowChild(kResetModeKey);
     main->Child(kResetModeKey)->findChild<QPushButton*>("CommandClose")->click();
-    QTRY_VERIFY(!main->IsChildOpen(kResetModeKey));
+    ZB_WAIT_VERIFY(!main->IsChildOpen(kResetModeKey));
     main->ShowChild(kResetModeKey);
     EXPECT_TRUE(main->IsChildOpen(kResetModeKey));
 
     // An editor that simply closes itself takes its frame with it.
     main->Child(kChannelTableKey)->close();
-    QTRY_VERIFY(main->findChild<QMdiSubWindow*>("frmCommChInfo_Frame") == nullptr);
+    ZB_WAIT_VERIFY(main->findChild<QMdiSubWindow*>("frmCommChInfo_Frame") == nullptr);
     EXPECT_FALSE(main->IsChildOpen(kChannelTableKey));
     main->TreeNodeClick("N1");
     EXPECT_EQ(tableMade, 2);
