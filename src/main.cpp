@@ -1,7 +1,10 @@
 // The ZB_347RX programming software: start-up, splash window, main window.
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 #include "app/context.h"
@@ -16,6 +19,7 @@
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_serial_line.h"
 #include "link/qt/qt_timer.h"
+#include "link/qt/virtual_radio.h"
 
 namespace {
 
@@ -28,6 +32,9 @@ std::string PortNumbersFile() {
     return ec ? std::string() : folder + "/ports.ini";
 }
 
+// A few ms per reply, so a read or write of the virtual radio can be watched.
+constexpr int kVirtualReplyDelayMs = 2;
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,6 +43,20 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("ZB_347RX");
     QApplication::setApplicationVersion("2.0.0");
     QGuiApplication::setDesktopFileName("org.zb347rx.ProgrammingSoftware");
+
+    QCommandLineParser options;
+    options.setApplicationDescription("Programming software of the ZB_347RX 10-metre transceiver.");
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption virtualRadio(
+        "virtual-radio", "Attach a simulated radio as one more serial port, chosen for this run.");
+    const QCommandLineOption virtualImage(
+        "virtual-radio-image",
+        "Start the simulated radio with this 16384-byte memory image (implies --virtual-radio).",
+        "FILE");
+    options.addOption(virtualRadio);
+    options.addOption(virtualImage);
+    options.process(app);
 
     zb::AppContext ctx;
     zb::ui::GuiPrompter prompter(ctx);
@@ -52,6 +73,17 @@ int main(int argc, char** argv) {
     ctx.ports = &ports;
     ctx.line = &line;
     ctx.timers = &timers;
+    std::unique_ptr<zb::VirtualRadio> virtualRadioPort;
+    if (options.isSet(virtualRadio) || options.isSet(virtualImage)) {
+        virtualRadioPort = std::make_unique<zb::VirtualRadio>(ctx, line, &ports, &portNumbers,
+                                                              kVirtualReplyDelayMs);
+        std::string error;
+        if (options.isSet(virtualImage) &&
+            !virtualRadioPort->LoadImage(options.value(virtualImage).toStdString(), &error)) {
+            std::fprintf(stderr, "zb347rx: %s\n", error.c_str());
+            return 2;
+        }
+    }
     zb::LinkRadioCommands radio(ctx);
 
     zb::ui::frmMain mainWindow(ctx);
@@ -64,6 +96,7 @@ int main(int argc, char** argv) {
     });
     splash.show();
     const int status = app.exec();
-    ctx.line = nullptr;  // the line goes before the context
+    ctx.line = nullptr;  // the lines go before the context
+    ctx.ports = nullptr;
     return status;
 }

@@ -1,5 +1,6 @@
 #include "link/port_numbers.h"
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 
@@ -37,6 +38,16 @@ int PortNumbers::NumberFor(const std::string& device, bool remember) {
     while (used.count(number)) ++number;
     numbers_[device] = number;
     if (remember && !path_.empty()) WriteProfileString(path_, kSection, device, std::to_string(number));
+    return number;
+}
+
+int PortNumbers::ReserveFree(const std::string& name, int atLeast) {
+    std::set<int> used;
+    for (const auto& [d, n] : numbers_)
+        if (d != name) used.insert(n);
+    int number = std::max(1, atLeast);
+    while (used.count(number)) ++number;
+    numbers_[name] = number;
     return number;
 }
 

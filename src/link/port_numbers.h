@@ -18,6 +18,9 @@ public:
     // The number of a device ("COM7" -> 7 on every system; any other name: the remembered
     // number, or the lowest free one, remembered from now on unless `remember` is false).
     int NumberFor(const std::string& device, bool remember = true);
+    // A number of at least `atLeast` that no remembered device has, given to `name` for this
+    // run only (a port inside the program, such as the virtual radio).
+    int ReserveFree(const std::string& name, int atLeast);
     // The device of a number, when known.
     std::optional<std::string> DeviceFor(int number) const;
 

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <charconv>
 #include <iostream>
+#include <memory>
 
 #include "app/messages.h"
 #include "cli_session.h"
@@ -18,6 +19,7 @@
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_serial_line.h"
 #include "link/qt/qt_timer.h"
+#include "link/qt/virtual_radio.h"
 
 namespace zb::cli {
 namespace {
@@ -26,7 +28,10 @@ const std::string kLinkOptions =
     "  --device PATH      the serial device (or pseudo-terminal) the radio is on\n"
     "  --port N           the port number COM<N> instead (default: the settings file)\n"
     "  --retries N        how often \"Check Connection\" is answered with retry (default 1)\n"
-    "  --timeout S        give up after S seconds (default 600)\n";
+    "  --timeout S        give up after S seconds (default 600)\n"
+    "  --virtual-radio    talk to a simulated radio inside the program (a fresh radio)\n"
+    "  --virtual-radio-image FILE\n"
+    "                     the same, its memory loaded from a 16384-byte image file\n";
 
 const std::string kReadUsage = "Usage: zb347rx-cli read OUT.dat [options]\n"
                                "Reads the radio and saves its document as OUT.dat and OUT.fre.\n" +
@@ -36,7 +41,7 @@ const std::string kWriteUsage = "Usage: zb347rx-cli write FILE.dat [options]\n"
                                 kLinkOptions + kCommonUsage;
 
 std::set<std::string> LinkValueOptions() {
-    std::set<std::string> o{"--device", "--port", "--retries", "--timeout"};
+    std::set<std::string> o{"--device", "--port", "--retries", "--timeout", "--virtual-radio-image"};
     o.insert(kCommonValueOptions.begin(), kCommonValueOptions.end());
     return o;
 }
@@ -108,7 +113,33 @@ bool Converse(Session& s, const Args& args, void (*start)(AppContext&)) {
     ctx.timers = &timers;
     ctx.prompter = &prompter;
     ctx.linkViews = &progress;
-    if (auto device = args.Value("--device")) {
+    // The context lets go of everything here before it goes.
+    auto detach = [&] {
+        ctx.line = nullptr;
+        ctx.ports = nullptr;
+        ctx.timers = nullptr;
+        ctx.prompter = &s.prompter;
+        ctx.linkViews = &ctx.defaultLinkViews;
+        ctx.link.waitTimer.reset();
+        ctx.link.writeTimer.reset();
+    };
+    const bool virtualRadio = args.Flag("--virtual-radio") || args.Value("--virtual-radio-image");
+    if (virtualRadio && (args.Value("--device") || args.Value("--port"))) {
+        PrintError("--virtual-radio goes without --device and --port");
+        detach();
+        return false;
+    }
+    std::unique_ptr<VirtualRadio> simulated;
+    if (virtualRadio) {
+        ports.SetOnlyAddedDevices(true);  // a port search stays on the simulated radio
+        simulated = std::make_unique<VirtualRadio>(ctx, line, &ports, &numbers, 0);
+        std::string error;
+        if (auto image = args.Value("--virtual-radio-image"); image && !simulated->LoadImage(*image, &error)) {
+            PrintError(error);
+            detach();
+            return false;
+        }
+    } else if (auto device = args.Value("--device")) {
         ports.SetOnlyAddedDevices(true);  // a port search stays on the device given
         ctx.settings.ComPort = ports.AddDevice(*device);
     } else if (port) {
@@ -131,18 +162,12 @@ bool Converse(Session& s, const Args& args, void (*start)(AppContext&)) {
         PrintError("no end of the conversation within the time-out");
         EndSequence(ctx, false);
     }
-    ctx.line = nullptr;
-    ctx.ports = nullptr;
-    ctx.timers = nullptr;
-    ctx.prompter = &s.prompter;
-    ctx.linkViews = &ctx.defaultLinkViews;
-    ctx.link.waitTimer.reset();
-    ctx.link.writeTimer.reset();
+    detach();
     return done && ctx.link.lastSucceeded;
 }
 
 int RunRead(const std::vector<std::string>& words) {
-    Args args(words, LinkValueOptions(), {});
+    Args args(words, LinkValueOptions(), {"--virtual-radio"});
     if (!CheckArgs(args, 1, kReadUsage.c_str())) return 2;
     auto s = StartSession(args);
     if (!s) return 2;
@@ -151,7 +176,7 @@ int RunRead(const std::vector<std::string>& words) {
 }
 
 int RunWrite(const std::vector<std::string>& words) {
-    Args args(words, LinkValueOptions(), {});
+    Args args(words, LinkValueOptions(), {"--virtual-radio"});
     if (!CheckArgs(args, 1, kWriteUsage.c_str())) return 2;
     auto s = StartSession(args);
     if (!s) return 2;

@@ -22,6 +22,7 @@
 #include "app/ui/frm_main_parts.h"
 #include "app/ui/main_link_views.h"
 #include "app/ui/ui_text.h"
+#include "app/window_arrange.h"
 #include "channels/channel_views.h"
 #include "codeplug/defaults.h"
 #include "link/port_choice.h"
@@ -242,6 +243,36 @@ void frmMain::CloseAllChildren() {
 void frmMain::OpenChannelWindow() { ShowChild(kChannelTableKey); }
 
 void frmMain::ArrangeCascade() { mdi_->cascadeSubWindows(); }
+
+void frmMain::ArrangeTiles(bool horizontal) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->isVisible() && !sub->isMinimized()) windows << sub;
+    const QSize area = mdi_->viewport()->size();
+    const auto rects = TileRects(static_cast<int>(windows.size()), area.width(), area.height(), horizontal);
+    for (int i = 0; i < windows.size(); ++i) {
+        if (windows[i]->isMaximized()) windows[i]->showNormal();
+        const ChildRect& r = rects[static_cast<size_t>(i)];
+        windows[i]->setGeometry(r.x, r.y, r.width, r.height);
+    }
+}
+
+void frmMain::ArrangeIcons() {
+    QList<QMdiSubWindow*> icons;
+    QSize icon;
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        if (!sub->isVisible() || !sub->isMinimized()) continue;
+        icons << sub;
+        icon = icon.expandedTo(sub->size());
+    }
+    const QSize area = mdi_->viewport()->size();
+    const auto rects = IconRects(static_cast<int>(icons.size()), icon.width(), icon.height(),
+                                 area.width(), area.height());
+    for (int i = 0; i < icons.size(); ++i) {
+        const ChildRect& r = rects[static_cast<size_t>(i)];
+        icons[i]->move(r.x, r.y);
+    }
+}
 
 void frmMain::SetCaption(const std::string& caption) {
     setWindowTitle(Qs(caption));

@@ -30,6 +30,7 @@ class RadioCommands;
 namespace zb::ui {
 
 class FrmProgress;
+class frmMProgress;
 
 class frmMain : public QMainWindow, public ShellViews {
     Q_OBJECT
@@ -71,6 +72,11 @@ public:
     FrmProgress* OpenProgress(const std::string& caption = {});
     void CloseProgress();
     FrmProgress* Progress() const;
+    // The group write's window, modal as well; the user may close it, which ends the group.
+    frmMProgress* OpenGroupProgress(const std::string& caption = {});
+    frmMProgress* GroupProgress() const;
+    // The identity record of the document, display only.
+    void ShowRadioInfo();
 
     // ShellViews
     void SetCaption(const std::string& caption) override;
@@ -97,6 +103,9 @@ private:
     void BuildTree();
     void RefreshRadioActions();
     void RefreshWindowList();
+    void ArrangeTiles(bool horizontal);
+    void ArrangeIcons();
+    void MWriteToRadio();
     void RestorePlacement();
     void SavePlacement();
     void HidePanel();
@@ -128,6 +137,7 @@ private:
     QLabel* portPanel_ = nullptr;
     QList<QAction*> windowListActions_;
     QPointer<FrmProgress> progress_;
+    QPointer<frmMProgress> groupProgress_;
 };
 
 // Closes an editor window from inside: its frame in the main window, or the window itself.

@@ -20,6 +20,10 @@
 #include "app/ui/frm_set_language.h"
 #include "app/ui/ui_text.h"
 #include "codeplug/defaults.h"
+#include "link/link_engine.h"
+#include "link/ui/frm_m_progress.h"
+#include "link/ui/frm_mul_set.h"
+#include "link/ui/frm_radio_info.h"
 
 namespace zb::ui {
 namespace {
@@ -71,11 +75,43 @@ FrmProgress* frmMain::OpenProgress(const std::string& caption) {
 
 FrmProgress* frmMain::Progress() const { return progress_.data(); }
 
+frmMProgress* frmMain::OpenGroupProgress(const std::string& caption) {
+    CloseProgress();
+    groupProgress_ = new frmMProgress(ctx_, this);
+    groupProgress_->setAttribute(Qt::WA_DeleteOnClose);
+    groupProgress_->setWindowModality(Qt::ApplicationModal);
+    if (!caption.empty()) groupProgress_->setWindowTitle(Qs(caption));
+    groupProgress_->onUserClose = [this] {
+        RunTrapped(ctx_, "frmMProgress_Form_Unload", [&] { CloseGroupWindow(ctx_); });
+        CloseProgress();  // in case no conversation was left to end
+    };
+    groupProgress_->show();
+    return groupProgress_;
+}
+
+frmMProgress* frmMain::GroupProgress() const { return groupProgress_.data(); }
+
 void frmMain::CloseProgress() {
-    if (progress_ == nullptr) return;
-    FrmProgress* window = progress_;
-    progress_ = nullptr;
-    delete window;
+    // Deleted, not closed: a close event would be taken for the user's.
+    delete progress_.data();
+    delete groupProgress_.data();
+}
+
+void frmMain::ShowRadioInfo() {
+    ShowModal("frmMain_ShowRadioInfo", [&] {
+        FrmRadioInfo dialog(ctx_, this);
+        dialog.exec();
+    });
+}
+
+// Batch Set first; on OK the write of the group starts with the count just confirmed.
+void frmMain::MWriteToRadio() {
+    bool confirmed = false;
+    ShowModal("frmMain_mnuMWriteToRadio", [&] {
+        FrmMulSet dialog(ctx_, this);
+        confirmed = dialog.exec() == QDialog::Accepted;
+    });
+    if (confirmed) RunTrapped(ctx_, "frmMain_mnuMWriteToRadio", [&] { radio_->WriteToGroup(); });
 }
 
 void frmMain::ToolbarClick(const QString& key) {
@@ -124,9 +160,7 @@ void frmMain::RunCommand(Command command) {
                 radio_->WriteToRadio();
             });
             break;
-        case Command::MWriteToRadio:
-            RunTrapped(ctx_, "frmMain_mnuMWriteToRadio", [&] { radio_->WriteToGroup(); });
-            break;
+        case Command::MWriteToRadio: MWriteToRadio(); break;
         case Command::TestMode:  // this build has no factory test mode
             ctx_.prompter->Show(Text(ctx_, kNotAvailable), Icon::Information);
             break;
@@ -182,9 +216,9 @@ void frmMain::RunCommand(Command command) {
             break;
         }
         case Command::WindowCascade: ArrangeCascade(); break;
-        case Command::WindowTileHorizontal:
-        case Command::WindowTileVertical: mdi_->tileSubWindows(); break;
-        case Command::WindowArrangeIcons: break;  // children are never minimised to icons here
+        case Command::WindowTileHorizontal: ArrangeTiles(true); break;
+        case Command::WindowTileVertical: ArrangeTiles(false); break;
+        case Command::WindowArrangeIcons: ArrangeIcons(); break;
         case Command::CloseAll: CloseAllChildren(); break;
         case Command::HelpTopic: break;
         case Command::About:
