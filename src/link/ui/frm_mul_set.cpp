@@ -16,8 +16,6 @@
 namespace zb::ui {
 namespace {
 
-constexpr TextTable kOk{"&OK", "确定(&O)"};
-constexpr TextTable kCancel{"&Cancel", "取消(&C)"};
 constexpr TextTable kNotACount{"Enter the number of radios as a whole number from 1 to 999.",
                                "请输入对讲机数量：1 至 999 的整数。"};
 
@@ -57,8 +55,8 @@ FrmMulSet::FrmMulSet(AppContext& ctx, QWidget* parent)
 void FrmMulSet::ApplyLanguage() {
     setWindowTitle(Tr(ctx_, msg::BatchSetCaption));
     label1_->setText(Tr(ctx_, msg::RadioCountLabel));
-    command1_->setText(Tr(ctx_, kOk));
-    command2_->setText(Tr(ctx_, kCancel));
+    command1_->setText(Tr(ctx_, msg::OkButton));
+    command2_->setText(Tr(ctx_, msg::CancelButton));
 }
 
 void FrmMulSet::Command1_Click() {
