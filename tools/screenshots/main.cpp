@@ -161,7 +161,7 @@ bool ShootLanguage(const Options& options, int language, const char* suffix) {
         {"FrmProgress",
          [&] {
              auto* progress = new zb::ui::FrmProgress(ctx, main.get());
-             progress->SetProgressValue(40);
+             progress->ShowPercent(40);
              return progress;
          }},
     };
