@@ -5,7 +5,8 @@
 //
 // Starts like the program (same start-up sequence, the executable's folder as program folder)
 // but on a temporary base folder and settings store, so the user's settings stay untouched.
-// Messages go to a scripted prompter and are listed on stderr instead of blocking.
+// Messages go to a scripted prompter and are listed on stderr instead of blocking; any message,
+// or a window that cannot be made or saved, makes the exit status 1.
 
 #include <QApplication>
 #include <QDir>
@@ -175,8 +176,11 @@ bool ShootLanguage(const Options& options, int language, const char* suffix) {
 
     main->CloseAllChildren();
     main.reset();
-    for (const zb::Message& m : ctx.defaultPrompter.messages)
+    // A message here is a failure trapped inside a window (or a missing file).
+    for (const zb::Message& m : ctx.defaultPrompter.messages) {
         std::fprintf(stderr, "[%s] message: %s\n", suffix, m.text.c_str());
+        ok = false;
+    }
     return ok;
 }
 
