@@ -37,6 +37,8 @@
 #include "app/ui/frm_set_language.h"
 #include "app/ui/frm_splash.h"
 #include "app/ui/ui_text.h"
+#include "channels/channel_edit.h"
+#include "codeplug/tone_tables.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_timer.h"
@@ -86,6 +88,41 @@ private:
 };
 
 // Copies a file of the source tree's data folder into the temporary base folder.
+int ToneIndex(const std::string& text) {
+    for (int i = 0; i < zb::kToneIndexCount; ++i)
+        if (zb::ToneListText(i) == text) return i;
+    return 0;
+}
+
+// A few channels of the first group, entered through the channel table's rules, so the table
+// shows more than the template's single channel.
+void EnterSampleChannels(zb::AppContext& ctx) {
+    struct Sample {
+        int channel;
+        const char* rx;
+        const char* tx;
+        const char* tone;  // encoder tone, "" for none
+        int shift;         // 0 off, 1 +100K, 2 -100K
+    };
+    const Sample samples[] = {
+        {2, "28.500000", "28.500000", "", 0},   {3, "29.300000", "29.300000", "", 0},
+        {4, "29.600000", "29.600000", "", 0},   {5, "29.620000", "29.520000", "67.0", 2},
+        {6, "29.640000", "29.540000", "88.5", 2},
+    };
+    const int16_t currentGroup = ctx.Doc.Data.CurrentGroup;
+    ctx.Doc.Data.CurrentGroup = 0;
+    for (const Sample& s : samples) {
+        zb::EditChannelField(ctx, s.channel, zb::kFieldRxFreq, std::string_view(s.rx));
+        zb::EditChannelField(ctx, s.channel, zb::kFieldTxFreq, std::string_view(s.tx));
+        if (*s.tone) zb::EditChannelField(ctx, s.channel, zb::kFieldEncTone, ToneIndex(s.tone));
+        if (s.shift != 0) {
+            zb::EditChannelField(ctx, s.channel, zb::kFieldRepEnable, 1);
+            zb::EditChannelField(ctx, s.channel, zb::kFieldRepShift, s.shift);
+        }
+    }
+    ctx.Doc.Data.CurrentGroup = currentGroup;
+}
+
 bool CopyData(const QString& relative, const QString& baseFolder) {
     const QString target = baseFolder + "/" + relative;
     QDir().mkpath(QFileInfo(target).path());
@@ -133,6 +170,9 @@ bool ShootLanguage(const Options& options, int language, const char* suffix) {
     auto main = std::make_unique<zb::ui::frmMain>(ctx);
     main->SetRadioCommands(&radio);
     main->Form_Load();  // opens the channel table on a new document
+    main->CloseAllChildren();
+    EnterSampleChannels(ctx);
+    main->ShowChild(zb::kChannelTableKey);
     main->resize(1100, 720);
     main->show();
     main->move(0, 0);
