@@ -45,8 +45,6 @@
 
 namespace {
 
-using zb::ui::Qs;
-
 struct Options {
     QString outFolder;
     double scale = 1.0;
