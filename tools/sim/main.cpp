@@ -37,6 +37,8 @@ void Usage() {
                  "  --band-a, --band-b  set band flag A or B in the status block\n"
                  "  --memory FILE       load the 16384-byte memory from FILE\n"
                  "  --save FILE         write the memory to FILE on exit\n"
+                 "  --save-info FILE    write the last radio-information write and version write\n"
+                 "                      (34 + 10 bytes, 0xFF where none came) to FILE on exit\n"
                  "  --link PATH         also create a symbolic link PATH to the device\n"
                  "  --baud N            keep the line time of N baud in both directions\n"
                  "  --pace              the same as --baud 9600 (about 1042 us per byte)\n"
@@ -126,7 +128,7 @@ private:
 
 int main(int argc, char** argv) {
     zb::sim::RadioSim radio;
-    std::string savePath, linkPath;
+    std::string savePath, infoPath, linkPath;
     int baud = 0;
     bool bandA = false, bandB = false;
     for (int i = 1; i < argc; ++i) {
@@ -148,6 +150,7 @@ int main(int argc, char** argv) {
         else if (arg == "--band-b") bandB = true;
         else if (arg == "--memory") ok = value(v) && LoadMemory(std::string(v), radio);
         else if (arg == "--save") ok = value(v), savePath = std::string(v);
+        else if (arg == "--save-info") ok = value(v), infoPath = std::string(v);
         else if (arg == "--link") ok = value(v), linkPath = std::string(v);
         else if (arg == "--pace") baud = 9600;
         else if (arg == "--baud") ok = number(baud) && baud > 0;
@@ -226,6 +229,15 @@ int main(int argc, char** argv) {
     }
 
     if (!savePath.empty() && !SaveMemory(savePath, radio)) std::cerr << "zb347rx-sim: cannot write " << savePath << "\n";
+    if (!infoPath.empty()) {
+        zb::sim::Bytes info = radio.radioInfo, version = radio.version;
+        info.resize(34, 0xFF);
+        version.resize(10, 0xFF);
+        info.insert(info.end(), version.begin(), version.end());
+        std::ofstream out(infoPath, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(info.data()), static_cast<std::streamsize>(info.size()));
+        if (!out) std::cerr << "zb347rx-sim: cannot write " << infoPath << "\n";
+    }
     if (!linkPath.empty()) unlink(linkPath.c_str());
     close(keepSlave);
     close(master);
