@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <algorithm>
+#include <chrono>
 #include <charconv>
 #include <cstdio>
 #include <string>
@@ -24,7 +25,11 @@ namespace {
 
 using namespace zb;
 
-// Passes everything to the real line and counts the bytes in both directions.
+using Clock = std::chrono::steady_clock;
+
+// Passes everything to the real line, counts the bytes in both directions and splits the time
+// of each exchange into the program's turn (reply received to next request written) and the
+// line's turn (request written to reply received).
 class CountingLine : public SerialLine, public SerialListener {
 public:
     explicit CountingLine(SerialLine& inner) : inner_(inner) { inner_.SetListener(this); }
@@ -34,6 +39,11 @@ public:
     void SetReceiveThreshold(int n) override { inner_.SetReceiveThreshold(n); }
     void ClearBuffers() override { inner_.ClearBuffers(); }
     void Write(const Bytes& bytes) override {
+        const auto now = Clock::now();
+        if (replied_) programTurn += now - lastReply_;
+        replied_ = false;
+        lastWrite_ = now;
+        lastWriteSize_ = bytes.size();
         sent += bytes.size();
         inner_.Write(bytes);
     }
@@ -43,23 +53,39 @@ public:
         return b;
     }
     void OnReceive() override {
+        const auto now = Clock::now();
+        lineTurn += now - lastWrite_;
+        lineTurnBytes += lastWriteSize_;
+        lastReply_ = now;
+        replied_ = true;
+        ++exchanges;
         if (listener_) listener_->OnReceive();
+        lineTurnBytes += received - countedReceived_;
+        countedReceived_ = received;
     }
     void OnSendDone() override {
         if (listener_) listener_->OnSendDone();
     }
 
-    std::size_t sent = 0, received = 0;
+    std::size_t sent = 0, received = 0, exchanges = 0, lineTurnBytes = 0;
+    Clock::duration programTurn{}, lineTurn{};
 
 private:
     SerialLine& inner_;
+    Clock::time_point lastWrite_{}, lastReply_{};
+    std::size_t lastWriteSize_ = 0, countedReceived_ = 0;
+    bool replied_ = false;
 };
 
 struct Figure {
     double seconds = 0;
     std::size_t bytes = 0;
     bool ok = false;
+    std::size_t exchanges = 0, lineTurnBytes = 0;
+    double programTurn = 0, lineTurn = 0;  // seconds
 };
+
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 Figure RunOnce(const std::string& device, bool write) {
     PortNumbers numbers;
@@ -90,6 +116,10 @@ Figure RunOnce(const std::string& device, bool write) {
     f.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     f.bytes = line.sent + line.received;
     f.ok = ctx.link.lastSucceeded;
+    f.exchanges = line.exchanges;
+    f.lineTurnBytes = line.lineTurnBytes;
+    f.programTurn = Seconds(line.programTurn);
+    f.lineTurn = Seconds(line.lineTurn);
     ctx.link.waitTimer.reset();
     ctx.link.writeTimer.reset();
     return f;
@@ -140,11 +170,13 @@ int main(int argc, char** argv) {
     for (const bool write : {false, true}) {
         std::vector<double> times;
         std::size_t bytes = 0;
+        Figure last;
         for (int r = 0; r < runs; ++r) {
             const Figure f = RunOnce(device, write);
             if (!f.ok) ++failures;
             times.push_back(f.seconds);
             bytes = f.bytes;
+            last = f;
         }
         std::sort(times.begin(), times.end());
         const char* name = write ? "full write" : "full read ";
@@ -156,6 +188,16 @@ int main(int argc, char** argv) {
                         (times[times.size() / 2] / lineTime - 1.0) * 100.0);
         }
         std::printf("\n");
+        // Where the time of the last run went, per exchange.
+        if (last.exchanges > 0) {
+            const double n = static_cast<double>(last.exchanges);
+            std::printf("            %zu exchanges: program %.1f us each; request to reply %.1f us each",
+                        last.exchanges, last.programTurn / n * 1e6, last.lineTurn / n * 1e6);
+            if (baud > 0)
+                std::printf(" (%.1f us over the bytes' line time)",
+                            (last.lineTurn - static_cast<double>(last.lineTurnBytes) * 10.0 / baud) / n * 1e6);
+            std::printf("\n");
+        }
     }
     sim.terminate();
     sim.waitForFinished(5000);
