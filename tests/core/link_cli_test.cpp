@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -299,27 +300,59 @@ TEST_F(CliRadio, PortThatCannotOpenSaysWhy) {
         << r.err;
 }
 
-// On a terminal the command shows how far it is.
+// On a terminal each radio command shows how far it is.
 TEST_F(CliRadio, ProgressGoesToATerminal) {
-    test::PtyPair terminal;
-    ASSERT_TRUE(terminal.ok());
-    SimProcess sim({});
-    std::string command = test::ShellQuoted(ZB_CLI_PATH);
-    for (const std::string& a : {std::string("read"), dir / "read.dat", std::string("--port"), sim.device,
-                                 std::string("--base-folder"), dir.path.string()})
-        command += " " + test::ShellQuoted(a);
-    command += " >/dev/null 2>" + test::ShellQuoted(terminal.path()) + " </dev/null";
-    int status = -1;
-    std::thread run([&] { status = std::system(command.c_str()); });
-    std::string shown;
-    for (int i = 0; i < 100 && shown.find("Read Data Completed.") == std::string::npos; ++i) {
+    ASSERT_EQ(Cli({"new", dir / "doc.dat"}).status, 0);
+    const struct {
+        std::vector<std::string> args;
+        const char* last;  // the progress shown last
+        const char* done;  // what ends the command's output
+    } cases[] = {
+        {{"read", dir / "read.dat"}, "Read data from radio: 100%", "zb347rx-cli: Read Data Completed."},
+        {{"write", dir / "doc.dat"}, "Write data to radio: 100%", "zb347rx-cli: Write Data Completed."},
+        {{"info"}, "Embedded Message: 100%", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        test::PtyPair terminal;
+        ASSERT_TRUE(terminal.ok());
+        SimProcess sim({});
+        std::string command = test::ShellQuoted(ZB_CLI_PATH);
+        auto args = c.args;
+        for (const std::string& a : {std::string("--port"), sim.device, std::string("--base-folder"), dir.path.string()})
+            args.push_back(a);
+        for (const auto& a : args) command += " " + test::ShellQuoted(a);
+        command += " >/dev/null 2>" + test::ShellQuoted(terminal.path()) + " </dev/null";
+        std::atomic<bool> finished{false};
+        int status = -1;
+        std::thread run([&] {
+            status = std::system(command.c_str());
+            finished = true;
+        });
+        std::string shown;
+        for (int i = 0; i < 100 && !finished; ++i) {
+            const auto bytes = terminal.Receive(1 << 16, 100);
+            shown.append(bytes.begin(), bytes.end());
+        }
+        run.join();
         const auto bytes = terminal.Receive(1 << 16, 100);
         shown.append(bytes.begin(), bytes.end());
+        EXPECT_EQ(status, 0);
+        EXPECT_NE(shown.find(std::string("\r") + c.last), std::string::npos) << shown;
+        // The line ends before the next message; no percentage is shown twice.
+        EXPECT_NE(shown.find(std::string(c.last) + "   \n" + c.done), std::string::npos) << shown;
+        EXPECT_EQ(shown.find(std::string(c.last) + "   \r"), std::string::npos) << shown;
+        EXPECT_NE(shown.find(": 50%"), std::string::npos) << shown;
     }
-    run.join();
-    EXPECT_EQ(status, 0);
-    EXPECT_NE(shown.find("Read data from radio: 50%"), std::string::npos) << shown;
-    EXPECT_NE(shown.find("Read data from radio: 100%"), std::string::npos) << shown;
+}
+
+// Every radio command explains its link options.
+TEST_F(CliRadio, HelpOfEachRadioCommandNamesThePort) {
+    for (const char* command : {"read", "write", "info", "radio-info"}) {
+        ProgramResult r = Cli({command, "--help"});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_NE(r.out.find("--port DEV|N"), std::string::npos) << command << ":\n" << r.out;
+    }
 }
 
 TEST_F(CliRadio, SilentRadioFailsWithoutSavingAnything) {

@@ -19,7 +19,7 @@ namespace {
 
 const std::string kInfoUsage = "Usage: zb347rx-cli info [options]\n"
                                "Reads the radio's production and sales record and prints it.\n" +
-                               kLinkOptionsUsage + kCommonUsage;
+                               std::string(kLinkOptionsUsage) + kCommonUsage;
 const std::string kRadioInfoUsage =
     "Usage: zb347rx-cli radio-info --model M --band B --serial S --version V [options]\n"
     "Writes the radio information: model type, band, serial number and version.\n"
@@ -28,7 +28,7 @@ const std::string kRadioInfoUsage =
     "  --serial S         serial number, at most 8 characters; \"today\" gives today's date\n"
     "                     as YYYYMMDD\n"
     "  --version V        version, at most 5 characters; a \"V\" is put in front when missing\n" +
-    kLinkOptionsUsage + kCommonUsage;
+    std::string(kLinkOptionsUsage) + kCommonUsage;
 
 // The record's rows, top to bottom, as the Embedded Message window shows them.
 enum class Shows { Field, RadioType, Band };
@@ -102,7 +102,8 @@ int RunInfo(const std::vector<std::string>& words) {
     if (!s) return 2;
     LinkRunner link(*s, args);
     if (!link.ok()) return 2;
-    if (!link.Run([](AppContext& ctx) { ReadRmgData(ctx, true); }, true)) return 1;
+    static constexpr TextTable kCaption{"Embedded Message", "嵌入信息"};
+    if (!link.Run([](AppContext& ctx) { ReadRmgData(ctx, true); }, Text(s->ctx, kCaption))) return 1;
     PrintRecord(s->ctx);
     return 0;
 }

@@ -20,11 +20,11 @@ const std::string kReadUsage = "Usage: zb347rx-cli read OUT.dat [options]\n"
                                "Reads the radio and saves its document as OUT.dat and OUT.fre.\n"
                                "A copy of the image read and of the document is kept in\n"
                                "<user data folder>/backups (YYYYMMDD-HHMMSS.img, .dat, .fre).\n" +
-                               kLinkOptionsUsage + kCommonUsage;
+                               std::string(kLinkOptionsUsage) + kCommonUsage;
 const std::string kWriteUsage = "Usage: zb347rx-cli write FILE.dat [options]\n"
                                 "Writes the document FILE.dat into the radio.\n"
                                 "  --verify           read the radio back and compare what was written\n" +
-                                kLinkOptionsUsage + kCommonUsage;
+                                std::string(kLinkOptionsUsage) + kCommonUsage;
 
 std::string Hex(int value, int digits) {
     char buffer[16];

@@ -25,13 +25,6 @@ std::optional<int> WholeNumber(const std::string& text) {
 
 }  // namespace
 
-const std::string kLinkOptionsUsage =
-    "  --port DEV|N       the serial device (or pseudo-terminal) the radio is on, or the port\n"
-    "                     number COM<N> (default: the settings file); --device DEV is the same\n"
-    "  --retries N        how often \"Check Connection. Retry or Cancel?\" is answered with\n"
-    "                     retry before the command gives up (default 2)\n"
-    "  --timeout S        give up after S seconds (default 600)\n";
-
 std::set<std::string> LinkValueOptions(std::set<std::string> more) {
     more.insert({"--port", "--device", "--retries", "--timeout"});
     more.insert(kCommonValueOptions.begin(), kCommonValueOptions.end());
@@ -47,14 +40,18 @@ void TerminalProgress::OpenProgress(ProgressKind, const std::string& caption) {
 }
 
 void TerminalProgress::SetProgress(int percent) {
-    if (!terminal_) return;
+    if (!terminal_ || (pending_ && percent == shown_)) return;
+    shown_ = percent;
     std::cerr << "\r" << caption_;
     if (radio_ > 0) std::cerr << " (radio " << radio_ << ")";
     std::cerr << ": " << percent << "%   " << std::flush;
     pending_ = true;
 }
 
-void TerminalProgress::SetRadioNumber(int number) { radio_ = number; }
+void TerminalProgress::SetRadioNumber(int number) {
+    radio_ = number;
+    shown_ = -1;  // the same percentage of another radio is news
+}
 
 void TerminalProgress::EndLine() {
     if (!pending_) return;
@@ -140,7 +137,8 @@ LinkRunner::~LinkRunner() {
     ctx.linkViews = &ctx.defaultLinkViews;
 }
 
-bool LinkRunner::Run(void (*start)(AppContext&), bool showBlocks) {
+bool LinkRunner::Run(void (*start)(AppContext&), const std::string& blockCaption) {
+    const bool showBlocks = !blockCaption.empty();
     AppContext& ctx = session_.ctx;
     bool late = false;
     QTimer deadline;
@@ -154,7 +152,7 @@ bool LinkRunner::Run(void (*start)(AppContext&), bool showBlocks) {
         return ctx.link.CommMode != 0 || (ctx.link.writeTimer && ctx.link.writeTimer->IsActive());
     };
     int shown = -1;
-    if (showBlocks && busy()) progress_->OpenProgress(ProgressKind::Single, "Reading the radio's record");
+    if (showBlocks && busy()) progress_->OpenProgress(ProgressKind::Single, blockCaption);
     // A running conversation always has a timer pending, so waiting for events never hangs.
     while (busy() && !late) {
         app_->processEvents(QEventLoop::WaitForMoreEvents);

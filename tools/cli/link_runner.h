@@ -18,7 +18,13 @@ namespace zb::cli {
 
 inline constexpr int kDefaultRetries = 2;
 
-extern const std::string kLinkOptionsUsage;
+// A constant expression, so the commands' usage texts can use it during static initialisation.
+inline constexpr const char* kLinkOptionsUsage =
+    "  --port DEV|N       the serial device (or pseudo-terminal) the radio is on, or the port\n"
+    "                     number COM<N> (default: the settings file); --device DEV is the same\n"
+    "  --retries N        how often \"Check Connection. Retry or Cancel?\" is answered with\n"
+    "                     retry before the command gives up (default 2)\n"
+    "  --timeout S        give up after S seconds (default 600)\n";
 // The value options of a radio command: the link's and the common ones.
 std::set<std::string> LinkValueOptions(std::set<std::string> more = {});
 
@@ -39,6 +45,7 @@ private:
     bool pending_ = false;
     std::string caption_;
     int radio_ = 0;
+    int shown_ = -1;
 };
 
 class LinkRunner {
@@ -50,9 +57,9 @@ public:
     LinkRunner& operator=(const LinkRunner&) = delete;
 
     bool ok() const { return ok_; }
-    // Runs one conversation to its end; true when it ended with success. `showBlocks` reports
-    // the block cursor of an RMG-data read as progress (the engine shows none for it).
-    bool Run(void (*start)(AppContext&), bool showBlocks = false);
+    // Runs one conversation to its end; true when it ended with success. A `blockCaption`
+    // reports the block cursor of an RMG-data read as progress (the engine shows none for it).
+    bool Run(void (*start)(AppContext&), const std::string& blockCaption = {});
     TerminalProgress& progress() { return *progress_; }
 
 private:
