@@ -3,7 +3,10 @@
 // with --baud the simulator keeps the line time of that speed in both directions, and the
 // figure is compared with the time the bytes themselves take on such a line.
 //
-//   link_bench [--baud N] [--runs N]
+//   link_bench [--baud N] [--runs N] [--realtime]
+//
+// --realtime runs the simulator at real-time priority, so that its own wake-ups (which a real
+// radio does not have) weigh less in the figure when the machine is busy.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -138,17 +141,20 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     int baud = 0;
     int runs = 3;
+    bool realtime = false;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--baud" && i + 1 < argc) {
             baud = Number(argv[++i]);
+        } else if (a == "--realtime") {
+            realtime = true;
         } else if (a == "--runs" && i + 1 < argc) {
             runs = Number(argv[++i]);
         } else {
             baud = runs = -1;
         }
         if (baud < 0 || runs < 0) {
-            std::fprintf(stderr, "usage: link_bench [--baud N] [--runs N]\n");
+            std::fprintf(stderr, "usage: link_bench [--baud N] [--runs N] [--realtime]\n");
             return 2;
         }
     }
@@ -156,6 +162,7 @@ int main(int argc, char** argv) {
     QProcess sim;
     QStringList simArgs;
     if (baud > 0) simArgs << "--baud" << QString::number(baud);
+    if (realtime) simArgs << "--realtime";
     sim.start(QStringLiteral(ZB_SIM_PATH), simArgs);
     if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
         std::fprintf(stderr, "link_bench: cannot start %s\n", ZB_SIM_PATH);

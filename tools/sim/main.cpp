@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sched.h>
 #include <termios.h>
 #include <unistd.h>
 #if defined(__linux__)
@@ -42,6 +43,8 @@ void Usage() {
                  "  --link PATH         also create a symbolic link PATH to the device\n"
                  "  --baud N            keep the line time of N baud in both directions\n"
                  "  --pace              the same as --baud 9600 (about 1042 us per byte)\n"
+                 "  --realtime          run at real-time priority (where allowed), so that the\n"
+                 "                      radio answers as promptly as a real one despite other load\n"
                  "  --silent            never answer\n"
                  "  --ignore-program N  leave the first N program requests unanswered\n"
                  "  --drop-read N       leave the Nth read request unanswered (repeatable)\n"
@@ -139,6 +142,7 @@ int main(int argc, char** argv) {
     zb::sim::RadioSim radio;
     std::string savePath, infoPath, linkPath;
     int baud = 0;
+    bool realtime = false;
     bool bandA = false, bandB = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -162,6 +166,7 @@ int main(int argc, char** argv) {
         else if (arg == "--save-info") ok = value(v), infoPath = std::string(v);
         else if (arg == "--link") ok = value(v), linkPath = std::string(v);
         else if (arg == "--pace") baud = 9600;
+        else if (arg == "--realtime") realtime = true;
         else if (arg == "--baud") ok = number(baud) && baud > 0;
         else if (arg == "--silent") radio.faults.silent = true;
         else if (arg == "--ignore-program") ok = number(radio.faults.ignoreProgramRequests);
@@ -215,6 +220,11 @@ int main(int argc, char** argv) {
 #if defined(__linux__)
     prctl(PR_SET_TIMERSLACK, 1000UL);  // wake up within a microsecond for the line timing
 #endif
+    if (realtime) {
+        sched_param p{};
+        p.sched_priority = 10;
+        if (sched_setscheduler(0, SCHED_FIFO, &p) != 0) std::perror("zb347rx-sim: real-time priority");
+    }
     LinePacer pacer(baud);
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
