@@ -114,7 +114,7 @@ bool SevenBit(std::string_view text) {
     return true;
 }
 
-// The option values checked against what the radio keeps; a message names the first bad one.
+// --band as one of the two band texts: 0 or 1, or the text itself.
 std::optional<std::string> BandTextOption(const std::string& band) {
     if (band == "0" || band == kStandardBandText) return std::string(kStandardBandText);
     if (band == "1" || band == kWideBandText) return std::string(kWideBandText);
