@@ -30,7 +30,9 @@ std::optional<BackupFiles> WriteReadBackup(const AppContext& ctx, const std::str
 // The folder backups go to: <user data folder>/backups.
 std::string BackupFolder();
 
-// After a successful read: the backup in BackupFolder(), stamped now.
+// After a successful read: the backup in BackupFolder(), stamped now. The window that ran the
+// read calls it once the conversation has ended with ctx.link.lastSucceeded set; a failure is
+// for the user to be told about, the read itself stands.
 std::optional<BackupFiles> KeepReadBackup(const AppContext& ctx, std::string* error);
 
 }  // namespace zb
