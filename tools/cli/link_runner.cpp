@@ -2,7 +2,13 @@
 
 #include "link_runner.h"
 
+#if defined(_WIN32)
+#include <io.h>
+#define isatty _isatty
+#define STDERR_FILENO 2
+#else
 #include <unistd.h>
+#endif
 
 #include <QTimer>
 #include <charconv>
