@@ -169,7 +169,8 @@ TEST_F(CliRadio, WriteVerifyReadsBackAndNamesTheFirstDifference) {
         << r.err;
 }
 
-TEST_F(CliRadio, InfoPrintsTheProductionAndSalesRecord) {
+// A radio whose production and sales record is filled in.
+std::string MemoryWithRecord() {
     std::string memory(16384, '\xFF');
     auto put = [&](int address, const std::string& text) { memory.replace(address, text.size(), text); };
     memory[0x3F00] = 0x00;
@@ -184,7 +185,11 @@ TEST_F(CliRadio, InfoPrintsTheProductionAndSalesRecord) {
     put(0x3F70, "2025/03/04");
     put(0x3F80, "Li Lei");
     put(0x3F90, "Replaced the PTT switch");
-    ASSERT_TRUE(WriteFileAtomically(dir / "radio.bin", memory));
+    return memory;
+}
+
+TEST_F(CliRadio, InfoPrintsTheProductionAndSalesRecord) {
+    ASSERT_TRUE(WriteFileAtomically(dir / "radio.bin", MemoryWithRecord()));
     SimProcess sim({"--memory", dir / "radio.bin", "--band-b"});
     ProgramResult r = Cli({"info", "--port", sim.device});
     ASSERT_EQ(r.status, 0) << r.err;
@@ -204,6 +209,26 @@ TEST_F(CliRadio, InfoPrintsTheProductionAndSalesRecord) {
               "  Stock Date:           2025/02/03\n"
               "  Sell Date:            2025/03/04\n"
               "  Seller:               Li Lei\n");
+}
+
+// A block of the record lost on the way: retry asks for that block again, cancel prints nothing.
+TEST_F(CliRadio, InfoRetriesALostBlockOrGivesUp) {
+    ASSERT_TRUE(WriteFileAtomically(dir / "radio.bin", MemoryWithRecord()));
+    for (const char* retries : {"1", "0"}) {
+        SCOPED_TRACE(retries);
+        // Read requests: the status block, then 0x3F00, 0x3F10, 0x3F20, 0x3F30 (lost), ...
+        SimProcess sim({"--memory", dir / "radio.bin", "--drop-read", "5"});
+        ProgramResult r = Cli({"info", "--port", sim.device, "--retries", retries});
+        EXPECT_NE(r.err.find("Check Connection. Retry or Cancel?"), std::string::npos) << r.err;
+        if (std::string(retries) == "1") {
+            EXPECT_EQ(r.status, 0) << r.err;
+            EXPECT_NE(r.out.find("Manufacture Code:       01-1-E-1\n"), std::string::npos) << r.out;
+            EXPECT_NE(r.out.find("User Code:              001A\n"), std::string::npos) << r.out;
+        } else {
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.out, "");
+        }
+    }
 }
 
 TEST_F(CliRadio, RadioInfoSendsTheValuesByTheWindowsRules) {
