@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli_session.h"
+#include "app/platform_paths.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_serial_line.h"
@@ -72,7 +73,7 @@ private:
     char name_[12] = "zb347rx-cli";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QCoreApplication> app_;
-    PortNumbers numbers_;
+    PortNumbers numbers_{PortNumbersFile()};  // the same numbers as the GUI
     std::unique_ptr<QtPortDirectory> ports_;
     std::unique_ptr<QtSerialLine> line_;
     QtTimerFactory timers_;
