@@ -151,6 +151,31 @@ TEST_F(CliRadio, WriteLeavesTheEncodedDocumentInTheRadio) {
     EXPECT_EQ(written->substr(0x10, 0x3D90 - 0x10), expected->substr(0x10, 0x3D90 - 0x10));
 }
 
+TEST_F(CliRadio, ImageFileKeepsEveryCompletedWriteWhileTheRadioRuns) {
+    const std::string doc = dir / "doc.dat", image = dir / "doc.img", memory = dir / "radio.img";
+    ASSERT_EQ(Cli({"new", doc}).status, 0);
+    ASSERT_EQ(Cli({"encode", doc, image}).status, 0);
+    SimProcess sim({"--image", memory, "--band-flags", "0,1", "--fault", "drop-read=3"});
+    ASSERT_FALSE(sim.device.empty());
+    EXPECT_FALSE(fs::exists(memory)) << "a fresh radio until something is written";
+
+    ProgramResult r = Cli({"write", doc, "--port", sim.device});
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_TRUE(test::WaitFor([&] { return fs::exists(memory); }));
+    const auto written = ReadFileBytes(memory), expected = ReadFileBytes(image);
+    ASSERT_TRUE(written && expected && written->size() == 16384u);
+    EXPECT_EQ(written->substr(0x10, 0x3D90 - 0x10), expected->substr(0x10, 0x3D90 - 0x10));
+
+    // The lost third read request is asked again; the band comes from flag B.
+    r = Cli({"read", dir / "read.dat", "--port", sim.device});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(Cli({"show", dir / "read.dat"}).out.find("24.000000 - 30.105000 MHz"), std::string::npos);
+
+    const auto bad = test::RunProgram(ZB_SIM_PATH, {"--fault", "explode"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("bad argument --fault"), std::string::npos);
+}
+
 TEST_F(CliRadio, WriteVerifyReadsBackAndNamesTheFirstDifference) {
     const std::string doc = dir / "doc.dat";
     ASSERT_EQ(Cli({"new", doc}).status, 0);

@@ -35,7 +35,11 @@ void Usage() {
     std::cerr << "usage: zb347rx-sim [options]\n"
                  "  --model TEXT        model name in the identification (ZB347)\n"
                  "  --firmware TEXT     firmware version, 4 characters (V200)\n"
+                 "  --band-flags A,B    band flags A and B (0 or 1 each) in the status block\n"
                  "  --band-a, --band-b  set band flag A or B in the status block\n"
+                 "  --image FILE        the radio's memory: loaded from FILE when it exists (a fresh\n"
+                 "                      radio otherwise), written back after every completed write\n"
+                 "                      conversation and at exit\n"
                  "  --memory FILE       load the 16384-byte memory from FILE\n"
                  "  --save FILE         write the memory to FILE on exit\n"
                  "  --save-info FILE    write the last radio-information write and version write\n"
@@ -50,7 +54,10 @@ void Usage() {
                  "  --drop-read N       leave the Nth read request unanswered (repeatable)\n"
                  "  --corrupt-block N   send the Nth data block with a wrong checksum\n"
                  "  --silent-after N    stop answering after N blocks\n"
-                 "  --stuck ADDR        the memory byte at ADDR (decimal or 0x hex) keeps its value\n";
+                 "  --stuck ADDR        the memory byte at ADDR (decimal or 0x hex) keeps its value\n"
+                 "  --fault KIND        the same faults as one option each: silent, ignore-program=N,\n"
+                 "                      drop-read=N, corrupt-block=N, silent-after=N, stuck=ADDR\n"
+                 "  --help              this text\n";
 }
 
 bool ToInt(std::string_view s, int& out) {
@@ -66,6 +73,40 @@ bool ToAddress(std::string_view s, int& out) {
     }
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out, base);
     return ec == std::errc() && p == s.data() + s.size() && out >= 0 && out < zb::sim::kMemorySize;
+}
+
+// "--fault KIND": the named fault, with its number after "=".
+bool ApplyFault(std::string_view kind, zb::sim::RadioSim& radio) {
+    const std::size_t eq = kind.find('=');
+    const std::string_view name = kind.substr(0, eq);
+    const std::string_view arg = eq == std::string_view::npos ? std::string_view{} : kind.substr(eq + 1);
+    auto& f = radio.faults;
+    if (name == "silent") {
+        f.silent = true;
+        return arg.empty();
+    }
+    if (name == "ignore-program") return ToInt(arg, f.ignoreProgramRequests);
+    if (name == "corrupt-block") return ToInt(arg, f.corruptBlock);
+    if (name == "silent-after") return ToInt(arg, f.silentAfterBlocks);
+    if (name == "stuck") return ToAddress(arg, f.stuckAddress);
+    if (name == "drop-read") {
+        int n = 0;
+        if (!ToInt(arg, n)) return false;
+        f.dropReadReplies.push_back(n);
+        return true;
+    }
+    return false;
+}
+
+// "A,B" with 0 or 1 each.
+bool ParseBandFlags(std::string_view text, bool& a, bool& b) {
+    if (text.size() != 3 || text[1] != ',') return false;
+    auto flag = [](char c, bool& out) {
+        if (c != '0' && c != '1') return false;
+        out = c == '1';
+        return true;
+    };
+    return flag(text[0], a) && flag(text[2], b);
 }
 
 bool LoadMemory(const std::string& path, zb::sim::RadioSim& radio) {
@@ -140,10 +181,10 @@ private:
 
 int main(int argc, char** argv) {
     zb::sim::RadioSim radio;
-    std::string savePath, infoPath, linkPath;
+    std::string savePath, infoPath, linkPath, imagePath;
     int baud = 0;
     bool realtime = false;
-    bool bandA = false, bandB = false;
+    bool bandA = false, bandB = false, bandGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         auto value = [&](std::string_view& out) {
@@ -157,10 +198,20 @@ int main(int argc, char** argv) {
         };
         std::string_view v;
         bool ok = true;
-        if (arg == "--model") ok = value(v), radio.model = std::string(v);
+        if (arg == "--help") {
+            Usage();
+            return 0;
+        } else if (arg == "--image") {
+            ok = value(v);
+            imagePath = savePath = std::string(v);
+            std::ifstream probe(imagePath, std::ios::binary);
+            if (ok && probe) ok = LoadMemory(imagePath, radio);
+        } else if (arg == "--band-flags") ok = value(v) && ParseBandFlags(v, bandA, bandB), bandGiven = true;
+        else if (arg == "--fault") ok = value(v) && ApplyFault(v, radio);
+        else if (arg == "--model") ok = value(v), radio.model = std::string(v);
         else if (arg == "--firmware") ok = value(v), radio.firmware = std::string(v);
-        else if (arg == "--band-a") bandA = true;
-        else if (arg == "--band-b") bandB = true;
+        else if (arg == "--band-a") bandA = bandGiven = true;
+        else if (arg == "--band-b") bandB = bandGiven = true;
         else if (arg == "--memory") ok = value(v) && LoadMemory(std::string(v), radio);
         else if (arg == "--save") ok = value(v), savePath = std::string(v);
         else if (arg == "--save-info") ok = value(v), infoPath = std::string(v);
@@ -185,7 +236,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (bandA || bandB) radio.SetBandFlags(bandA, bandB);
+    if (bandGiven) radio.SetBandFlags(bandA, bandB);
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
@@ -229,6 +280,7 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
     uint8_t buffer[512];
+    int endRequestsSeen = 0, blocksSaved = 0;
     while (!g_stop) {
         pollfd pfd{master, POLLIN, 0};
         const int r = poll(&pfd, 1, 200);
@@ -245,6 +297,14 @@ int main(int argc, char** argv) {
         pacer.Received(static_cast<size_t>(n));
         const zb::sim::Bytes reply = radio.Feed(zb::sim::Bytes(buffer, buffer + n));
         if (!reply.empty() && !pacer.Send(master, reply)) break;
+        // A write conversation is complete once its end request follows the data blocks.
+        if (!imagePath.empty() && radio.counters.endRequests != endRequestsSeen) {
+            endRequestsSeen = radio.counters.endRequests;
+            if (radio.counters.blocksReceived != blocksSaved) {
+                blocksSaved = radio.counters.blocksReceived;
+                if (!SaveMemory(imagePath, radio)) std::cerr << "zb347rx-sim: cannot write " << imagePath << "\n";
+            }
+        }
     }
 
     if (!savePath.empty() && !SaveMemory(savePath, radio)) std::cerr << "zb347rx-sim: cannot write " << savePath << "\n";
