@@ -76,6 +76,14 @@ std::string UserConfigFolder() {
     return (fs::path(root) / "zb347rx").string();
 }
 
+std::string PortNumbersFile() {
+    const std::string folder = UserConfigFolder();
+    if (folder.empty()) return {};
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return ec ? std::string() : (std::filesystem::path(folder) / "ports.ini").string();
+}
+
 std::string UserDataFolder() {
     namespace fs = std::filesystem;
 #if defined(_WIN32)

@@ -16,6 +16,10 @@ std::string ExecutableFileName();
 // macOS). Not created here.
 std::string UserConfigFolder();
 
+// The file that remembers which serial device has which "COM" number (ports.ini in the user's
+// configuration folder, which is created); empty when there is none.
+std::string PortNumbersFile();
+
 // The user's data folder for this program ($XDG_DATA_HOME/zb347rx or ~/.local/share/zb347rx;
 // %LOCALAPPDATA%\zb347rx on Windows; the configuration folder on macOS).
 std::string UserDataFolder();

@@ -1,6 +1,7 @@
 #include "files/data_files.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "app/context.h"
 #include "app/document_lifecycle.h"
@@ -83,6 +84,20 @@ bool SaveFiles(AppContext& ctx, const std::string& path) {
     ctx.document.untitled = false;
     SetDocumentCaption(ctx);
     return true;
+}
+
+std::pair<std::string, std::string> DocumentFileBytes(const AppContext& ctx) {
+    auto held = std::make_unique<Codeplug>();  // large: keep it off the stack
+    Codeplug& copy = *held;
+    CopyCodeplug(ctx.Doc, copy);
+    // What CopyToStage stamps into the document before a save.
+    ModelInfoRecord& m = copy.Data.ModelInfo;
+    m.ModelName.Set(ctx.identity.ModelName + std::string(1, '\0'));
+    m.BandCode = static_cast<int16_t>(BandCodeOf(ctx.identity.BandText));
+    m.Flag = 0;
+    m.ModelType.Set(ctx.identity.ModelName + std::string(1, '\0'));
+    copy.Data.Version.Set(kSoftwareVersion);
+    return {EncodeCodeplugData(copy.Data), ChannelFileBytes(copy)};
 }
 
 bool PlainLoad(AppContext& ctx, const std::string& path) {

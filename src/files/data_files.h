@@ -3,6 +3,7 @@
 // CodeplugData, the channel file X.fre the used channels of groups 0..19 in table order.
 
 #include <string>
+#include <utility>
 
 namespace zb {
 
@@ -14,6 +15,10 @@ void CopyFromStage(AppContext& ctx);  // stage -> document, and the identity it 
 // Writes both files (each replaced only once both are complete). On failure shows "file
 // error." and leaves the old files and the untitled flag as they were.
 bool SaveFiles(AppContext& ctx, const std::string& path);
+
+// The bytes SaveFiles writes for the document (data file, channel file), computed without
+// touching the context: the stage keeps telling whether the document has unsaved changes.
+std::pair<std::string, std::string> DocumentFileBytes(const AppContext& ctx);
 
 // Reads both files without checks (templates). When the data file cannot be read the document
 // stays as it was and the stage is made equal to it.

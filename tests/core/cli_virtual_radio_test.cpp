@@ -52,10 +52,10 @@ TEST_F(CliVirtualRadio, ReadsTheImageItWasGivenAndWritesAFreshOne) {
 TEST_F(CliVirtualRadio, RefusesABadImageAndAnotherPort) {
     ASSERT_TRUE(WriteFileAtomically(dir / "short.bin", std::string(10, 'x')));
     ProgramResult r = Cli({"read", dir / "read.dat", "--virtual-radio-image", dir / "short.bin"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("10 bytes"), std::string::npos) << r.err;
     r = Cli({"read", dir / "read.dat", "--virtual-radio", "--port", "3"});
-    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("--virtual-radio goes without"), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(dir / "read.dat"));
 }

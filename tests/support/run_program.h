@@ -1,7 +1,9 @@
 #pragma once
 // Runs a program of this project and collects its exit status, stdout and stderr.
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <cstdlib>
 #include <string>
 #include <sys/wait.h>
@@ -34,6 +36,17 @@ inline ProgramResult RunProgram(const std::string& program, const std::vector<st
     r.out = ReadFileBytes(dir / "out").value_or("");
     r.err = ReadFileBytes(dir / "err").value_or("");
     return r;
+}
+
+// Polls cond every 10 ms for up to timeoutMs; true once it holds.
+template <class F>
+bool WaitFor(F cond, int timeoutMs = 5000) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!cond()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
 }
 
 }  // namespace zb::test

@@ -99,6 +99,8 @@ void RadioSim::Answer(const Bytes& r, Bytes& out) {
     case 'R': {
         const int n = ++counters.readRequests;
         if (n == faults.dropReadReply) return;
+        const auto& dropped = faults.dropReadReplies;
+        if (std::find(dropped.begin(), dropped.end(), n) != dropped.end()) return;
         const int address = (r[1] << 8) | r[2];
         const int length = r[3];
         Bytes block{'W', r[1], r[2], r[3]};
@@ -115,7 +117,10 @@ void RadioSim::Answer(const Bytes& r, Bytes& out) {
         const int address = (r[1] << 8) | r[2];
         const int length = r[3];
         if (address + length > kMemorySize) return;
+        const int stuck = faults.stuckAddress;
+        const uint8_t kept = stuck >= 0 && stuck < kMemorySize ? memory[stuck] : 0;
         std::copy(r.begin() + 4, r.begin() + 4 + length, memory.begin() + address);
+        if (stuck >= 0 && stuck < kMemorySize) memory[stuck] = kept;
         ++counters.blocksReceived;
         out.push_back(ack);
         return;

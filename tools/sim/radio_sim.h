@@ -20,8 +20,10 @@ struct Faults {
     bool silent = false;           // never answers
     int ignoreProgramRequests = 0; // the first N program requests get no answer
     int dropReadReply = 0;         // no answer to the Nth read request
+    std::vector<int> dropReadReplies;  // nor to any of these
     int corruptBlock = 0;          // the Nth data block sent has a wrong checksum
     int silentAfterBlocks = 0;     // goes silent once N blocks were sent or received
+    int stuckAddress = -1;         // a memory cell that keeps its value when written (-1: none)
 };
 
 struct Counters {

@@ -120,6 +120,9 @@ void QtSerialLine::ClearBuffers() {
 void QtSerialLine::Write(const Bytes& bytes) {
     if (!port_.isOpen()) return;
     port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    // Hand the bytes to the device now rather than on the next turn of the event loop: every
+    // exchange waits for them.
+    port_.flush();
 }
 
 Bytes QtSerialLine::ReadAll() {
