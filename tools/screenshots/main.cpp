@@ -36,6 +36,9 @@
 #include "app/ui/frm_radio_info_set.h"
 #include "app/ui/frm_set_language.h"
 #include "app/ui/frm_splash.h"
+#include "link/ui/frm_m_progress.h"
+#include "link/ui/frm_mul_set.h"
+#include "link/ui/frm_radio_info.h"
 #include "app/ui/ui_text.h"
 #include "channels/channel_edit.h"
 #include "codeplug/tone_tables.h"
@@ -203,6 +206,16 @@ bool ShootLanguage(const Options& options, int language, const char* suffix) {
              progress->ShowPercent(40);
              return progress;
          }},
+        {"FrmMulSet", [&] { return new zb::ui::FrmMulSet(ctx, main.get()); }},
+        {"frmMProgress",
+         [&] {
+             ctx.link.group.radioCount = 3;
+             auto* progress = new zb::ui::frmMProgress(ctx, main.get());
+             progress->SetRadioNumber(2);
+             progress->ShowPercent(40);
+             return progress;
+         }},
+        {"FrmRadioInfo", [&] { return new zb::ui::FrmRadioInfo(ctx, main.get()); }},
     };
     for (const auto& [name, make] : dialogs) {
         std::unique_ptr<QWidget> dialog(make());
