@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
-#include <system_error>
 
 #include "app/context.h"
 #include "app/link_radio_commands.h"
@@ -22,15 +20,6 @@
 #include "link/qt/virtual_radio.h"
 
 namespace {
-
-// Serial devices keep their "COM" number from run to run in the user's folder.
-std::string PortNumbersFile() {
-    const std::string folder = zb::UserConfigFolder();
-    if (folder.empty()) return {};
-    std::error_code ec;
-    std::filesystem::create_directories(folder, ec);
-    return ec ? std::string() : folder + "/ports.ini";
-}
 
 // A few ms per reply, so a read or write of the virtual radio can be watched.
 constexpr int kVirtualReplyDelayMs = 2;
@@ -54,9 +43,17 @@ int main(int argc, char** argv) {
         "virtual-radio-image",
         "Start the simulated radio with this 16384-byte memory image (implies --virtual-radio).",
         "FILE");
+    const QCommandLineOption portDevice(
+        "port", "Use this serial device (a path such as /dev/ttyUSB0 or a pseudo-terminal) for this run.",
+        "DEVICE");
     options.addOption(virtualRadio);
     options.addOption(virtualImage);
+    options.addOption(portDevice);
     options.process(app);
+    if (options.isSet(portDevice) && (options.isSet(virtualRadio) || options.isSet(virtualImage))) {
+        std::fprintf(stderr, "zb347rx: --port and --virtual-radio exclude each other\n");
+        return 2;
+    }
 
     zb::AppContext ctx;
     zb::ui::GuiPrompter prompter(ctx);
@@ -66,7 +63,7 @@ int main(int argc, char** argv) {
     zb::RunStartup(ctx, zb::StartupOptions{});
 
     // The radio link's outside world.
-    zb::PortNumbers portNumbers(PortNumbersFile());
+    zb::PortNumbers portNumbers(zb::PortNumbersFile());
     zb::QtPortDirectory ports(portNumbers);
     zb::QtSerialLine line(portNumbers);
     zb::QtTimerFactory timers;
@@ -83,6 +80,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "zb347rx: %s\n", error.c_str());
             return 2;
         }
+    }
+    if (options.isSet(portDevice)) {
+        // Listed with the system's ports and chosen for this run; the settings file keeps its own.
+        ctx.settings.ComPort = ports.AddDevice(options.value(portDevice).toStdString());
     }
     zb::LinkRadioCommands radio(ctx);
 

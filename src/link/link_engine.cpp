@@ -562,6 +562,7 @@ void EndSequence(AppContext& ctx, bool success) {
         ctx.document.untitled = true;
         ctx.shellViews->OpenChannelWindow();
         ctx.shellViews->ArrangeCascade();
+        ctx.linkViews->ReadDecoded();
     } else if (success && mode == kModeRmgRead) {
         DecodeRmgData(ctx);
         UserWait wait(ctx);

@@ -26,6 +26,8 @@ public:
     virtual void ShowPort(int /*port*/) {}
     // The embedded-message window, modal; returns when it closes.
     virtual void OpenEmbeddedMessage() {}
+    // A normal read has been decoded into the document (the GUI keeps its backup copy then).
+    virtual void ReadDecoded() {}
     // Open editors commit a pending edit before a write.
     virtual void CommitPendingEdits() {}
 

@@ -1,6 +1,8 @@
 // The main window with the radio link: its commands, the progress window and what the window
 // shows when a conversation with a simulated radio ends.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +10,7 @@
 
 #include "app/link_radio_commands.h"
 #include "app/ui/frm_progress.h"
+#include "link/read_backup.h"
 #include "core/link_fixture.h"
 #include "main_window_fixture.h"
 
@@ -71,6 +74,17 @@ TEST_F(MainWindowLink, ReadFromRadioShowsProgressThenTheReadDocument) {
     EXPECT_TRUE(ctx.document.untitled);
     EXPECT_EQ(ctx.document.path, "new.dat");
     EXPECT_EQ(ctx.link.CommMode, 0);
+
+    // The read is kept as a backup: the image as read and the document decoded from it.
+    const auto backups = QDir(QString::fromStdString(BackupFolder())).entryList(QDir::Files);
+    ASSERT_GE(backups.size(), 3);
+    const QString last = backups.filter(".img").last();
+    QFile image(QString::fromStdString(BackupFolder()) + "/" + last);
+    ASSERT_TRUE(image.open(QIODevice::ReadOnly));
+    const QByteArray bytes = image.readAll();
+    ASSERT_EQ(bytes.size(), 16384);
+    EXPECT_TRUE(std::equal(ctx.Image.begin(), ctx.Image.end(),
+                           reinterpret_cast<const uint8_t*>(bytes.constData())));
 }
 
 TEST_F(MainWindowLink, CancelledReadOpensNothing) {

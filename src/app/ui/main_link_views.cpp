@@ -1,5 +1,8 @@
 #include "app/ui/main_link_views.h"
 
+#include "app/context.h"
+#include "link/read_backup.h"
+
 #include "app/ui/frm_progress.h"
 #include "app/ui/ui_text.h"
 #include "link/ui/frm_m_progress.h"
@@ -46,5 +49,19 @@ void frmMain::MainLinkViews::ShowPort(int) { main_.RefreshStatusBar(); }
 void frmMain::MainLinkViews::OpenEmbeddedMessage() { main_.ShowEmbeddedMessage(); }
 
 void frmMain::MainLinkViews::CommitPendingEdits() { main_.CommitPendingEdits(); }
+
+// Every successful read leaves a copy of the image and the document in the user's data folder;
+// when that fails the read still stands, and the user is told.
+void frmMain::MainLinkViews::ReadDecoded() {
+    static constexpr TextTable kNoBackup{"No backup copy of this read could be kept.",
+                                         "未能保存本次读取的备份。"};
+    std::string error;
+    if (KeepReadBackup(main_.ctx_, &error)) return;
+    Message message;
+    message.text = Text(main_.ctx_, kNoBackup);
+    message.icon = Icon::Warning;
+    message.detail = error;
+    main_.ctx_.prompter->Ask(message);
+}
 
 }  // namespace zb::ui

@@ -21,6 +21,7 @@ public:
     void ShowPort(int port) override;
     void OpenEmbeddedMessage() override;
     void CommitPendingEdits() override;
+    void ReadDecoded() override;
 
 private:
     QWidget* Shown() const;  // whichever progress window is up
