@@ -506,8 +506,9 @@ void AskRestart(AppContext& ctx) {
         l.identifyResends = 0;
         // A port search may have left the line closed or on another port.
         if (!ctx.line || !ctx.line->IsOpen()) {
-            if (!OpenConfiguredPort(ctx)) {
-                ctx.prompter->Show(Text(ctx, msg::PortError), Icon::Critical);
+            std::string reason;
+            if (!OpenConfiguredPort(ctx, &reason)) {
+                ctx.prompter->Ask(Message{Text(ctx, msg::PortError), Icon::Critical, Buttons::Ok, {}, reason});
                 EndSequence(ctx, false);
                 return;
             }
