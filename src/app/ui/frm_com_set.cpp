@@ -12,6 +12,7 @@
 #include "app/ui/ui_text.h"
 #include "link/link_texts.h"
 #include "link/serial_line.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 namespace {
@@ -36,10 +37,7 @@ FrmComSet::FrmComSet(AppContext& ctx, QWidget* parent)
     line->addWidget(label_);
     line->addWidget(combo_, 1);
     rows->addLayout(line);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    auto* buttons = RightButtonRow({ok_, cancel_});
     rows->addLayout(buttons);
 
     connect(combo_, &QComboBox::currentIndexChanged, this, [this](int index) {

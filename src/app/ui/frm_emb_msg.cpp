@@ -12,6 +12,7 @@
 #include "app/ui/frm_main.h"
 #include "app/ui/radio_text_filter.h"
 #include "app/ui/ui_text.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 namespace {
@@ -42,10 +43,7 @@ FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
     close_->setObjectName("CommandClose");
     help_->setObjectName("CommandHelp");
     help_->hide();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    buttons->addWidget(help_);
+    auto* buttons = RightButtonRow({close_, help_});
     column->addLayout(buttons);
     connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
     ApplyLanguage();

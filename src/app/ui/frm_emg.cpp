@@ -14,6 +14,7 @@
 #include "app/trapped.h"
 #include "app/ui/list_ops.h"
 #include "app/ui/ui_text.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 namespace {
@@ -96,10 +97,7 @@ FrmEMG::FrmEMG(AppContext& ctx, QWidget* parent)
     close_->setObjectName("CommandClose");
     help_->setObjectName("CommandHelp");
     help_->hide();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    buttons->addWidget(help_);
+    auto* buttons = RightButtonRow({close_, help_});
     column->addLayout(buttons);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     ApplyLanguage();

@@ -12,6 +12,7 @@
 #include "app/ui/frm_main.h"
 #include "app/ui/list_ops.h"
 #include "app/ui/ui_text.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 namespace {
@@ -47,10 +48,7 @@ FrmResetMode::FrmResetMode(AppContext& ctx, QWidget* parent)
     grid->setHorizontalSpacing(7);  // about 100 twips between label and list
     close_->setObjectName("CommandClose");
     help_->setObjectName("CommandHelp");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(close_);
-    buttons->addWidget(help_);
+    auto* buttons = RightButtonRow({close_, help_});
     grid->addLayout(buttons, 4, 0, 1, 2);
     connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
 

@@ -11,6 +11,7 @@
 #include "app/messages.h"
 #include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 
@@ -29,10 +30,7 @@ FrmSetLanguage::FrmSetLanguage(AppContext& ctx, QWidget* parent)
     line->addWidget(label_);
     line->addWidget(combo_, 1);
     rows->addLayout(line);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
+    auto* buttons = RightButtonRow({ok_, cancel_});
     rows->addLayout(buttons);
 
     connect(ok_, &QPushButton::clicked, this, &FrmSetLanguage::Command1_Click);

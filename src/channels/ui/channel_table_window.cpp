@@ -30,6 +30,7 @@
 #include "codeplug/text_util.h"
 #include "codeplug/tone_tables.h"
 #include "features/roger_beep_rules.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb {
 namespace {
@@ -225,10 +226,7 @@ void frmCommChInfo::BuildControls() {
     helpButton_ = new QPushButton(this);
     helpButton_->setObjectName("CommandHelp");
     helpButton_->hide();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton_);
-    buttons->addWidget(helpButton_);
+    auto* buttons = ui::RightButtonRow({closeButton_, helpButton_});
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);

@@ -13,6 +13,7 @@
 #include "app/ui/ui_text.h"
 #include "channels/scan_info_rules.h"
 #include "channels/scan_info_texts.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb {
 namespace {
@@ -45,10 +46,7 @@ FrmScanInfo::FrmScanInfo(AppContext& ctx, QWidget* parent) : QWidget(parent), ct
     helpButton_ = new QPushButton(this);
     helpButton_->setObjectName("CommandHelp");
     helpButton_->hide();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(closeButton_);
-    buttons->addWidget(helpButton_);
+    auto* buttons = ui::RightButtonRow({closeButton_, helpButton_});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();

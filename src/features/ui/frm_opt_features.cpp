@@ -17,6 +17,7 @@
 #include "app/messages.h"
 #include "app/ui/ui_text.h"
 #include "features/ui/option_features_window.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb {
 namespace {
@@ -155,10 +156,7 @@ void FrmOptFeatures::BuildControls() {
     helpButton_->setObjectName("CommandHelp");
     helpButton_->hide();
     connect(closeButton_, &QPushButton::clicked, this, &FrmOptFeatures::CloseWindow);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(closeButton_);
-    buttons->addWidget(helpButton_);
+    auto* buttons = ui::RightButtonRow({closeButton_, helpButton_});
 
     auto* page = new QVBoxLayout(this);
     page->addLayout(grid);

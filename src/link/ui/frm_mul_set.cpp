@@ -12,6 +12,7 @@
 #include "app/ui/ui_text.h"
 #include "link/link_texts.h"
 #include "link/radio_count.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 namespace {
@@ -41,10 +42,7 @@ FrmMulSet::FrmMulSet(AppContext& ctx, QWidget* parent)
     line->addWidget(label1_);
     line->addWidget(text1_, 1);
     column->addLayout(line);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(command1_);
-    buttons->addWidget(command2_);
+    auto* buttons = RightButtonRow({command1_, command2_});
     column->addLayout(buttons);
 
     connect(command1_, &QPushButton::clicked, this, &FrmMulSet::Command1_Click);

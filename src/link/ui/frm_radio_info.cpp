@@ -13,6 +13,7 @@
 #include "app/ui/ui_text.h"
 #include "codeplug/identity.h"
 #include "codeplug/text_util.h"
+#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 namespace {
@@ -39,10 +40,7 @@ FrmRadioInfo::FrmRadioInfo(AppContext& ctx, QWidget* parent)
     close_->setObjectName("CommandClose");
     help_->setObjectName("CommandHelp");
     help_->hide();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close_);
-    buttons->addWidget(help_);
+    auto* buttons = RightButtonRow({close_, help_});
     grid->addLayout(buttons, 3, 0, 1, 2);
     setMinimumWidth(320);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
