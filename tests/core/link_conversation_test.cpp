@@ -12,8 +12,10 @@ namespace zb {
 namespace {
 
 using test::LinkHarness;
+using test::DocumentOf;
+using test::SameDocument;
+using test::kReadRangeEnd;
 
-constexpr int kReadRangeEnd = 0x3DC0;
 
 void SetChannel(Codeplug& doc, int group, int entry, const char* rx, const char* tx) {
     ChannelRecord& c = doc.Channels[entry][group];
@@ -40,16 +42,7 @@ void LoadRadio(sim::RadioSim& radio) {
     std::copy(ref.Image.begin(), ref.Image.begin() + kReadRangeEnd, radio.memory.begin());
 }
 
-// The document a complete read of the radio gives.
-Codeplug DocumentOf(const sim::RadioSim& radio) {
-    AppContext expected;
-    ClearImage(expected);
-    std::copy(radio.memory.begin(), radio.memory.begin() + kReadRangeEnd, expected.Image.begin());
-    DecodeImage(expected);
-    return expected.Doc;
-}
 
-bool SameDocument(const Codeplug& a, const Codeplug& b) { return a.Data == b.Data && a.Channels == b.Channels; }
 
 TEST(LinkRead, FullReadGivesTheDocumentTheRadioHolds) {
     LinkHarness h;

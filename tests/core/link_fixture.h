@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "codeplug/image_codec.h"
 #include "app/context.h"
 #include "link/serial_line.h"
 #include "link/timer.h"
@@ -205,5 +206,26 @@ struct LinkHarness {
     RecordingViews views;
     AppContext ctx;  // last: destroyed first
 };
+
+// The end of the range a normal read covers.
+inline constexpr int kReadRangeEnd = 0x3DC0;
+
+// The document a complete read of the radio gives.
+inline Codeplug DocumentOf(const sim::RadioSim& radio) {
+    AppContext expected;
+    ClearImage(expected);
+    std::copy(radio.memory.begin(), radio.memory.begin() + kReadRangeEnd, expected.Image.begin());
+    DecodeImage(expected);
+    return expected.Doc;
+}
+
+inline bool SameDocument(const Codeplug& a, const Codeplug& b) {
+    return a.Data == b.Data && a.Channels == b.Channels;
+}
+
+// Distinct bytes in every read block (the step varies by test), so a lost or misplaced block shows.
+inline void FillRadio(sim::RadioSim& radio, int step) {
+    for (int i = 0; i < kReadRangeEnd; ++i) radio.memory[i] = static_cast<uint8_t>(i * step + i / 256);
+}
 
 }  // namespace zb::test

@@ -13,22 +13,14 @@ namespace zb {
 namespace {
 
 using test::LinkHarness;
+using test::DocumentOf;
+using test::SameDocument;
+using test::kReadRangeEnd;
+using test::FillRadio;
 
-constexpr int kReadRangeEnd = 0x3DC0;
 
-void FillRadio(sim::RadioSim& radio) {
-    for (int i = 0; i < kReadRangeEnd; ++i) radio.memory[i] = static_cast<uint8_t>(i * 5 + i / 256);
-}
 
-Codeplug DocumentOf(const sim::RadioSim& radio) {
-    AppContext expected;
-    ClearImage(expected);
-    std::copy(radio.memory.begin(), radio.memory.begin() + kReadRangeEnd, expected.Image.begin());
-    DecodeImage(expected);
-    return expected.Doc;
-}
 
-bool SameDocument(const Codeplug& a, const Codeplug& b) { return a.Data == b.Data && a.Channels == b.Channels; }
 
 struct Combination {
     int port, handshaking, stopBits;
@@ -48,7 +40,7 @@ void AddPort(std::vector<Combination>& v, int port, int count = 8) {
 
 TEST(LinkPortSearch, FindsTheRadioOnTheThirdPortAndContinuesTheRead) {
     LinkHarness h;
-    FillRadio(h.radio);
+    FillRadio(h.radio, 5);
     h.radio.SetBandFlags(true, false);
     h.line.present = {1, 2, 3};
     h.line.stations = {{LineSettings{3, 0, 2}, &h.radio}};
@@ -79,7 +71,7 @@ TEST(LinkPortSearch, PassesARadioOfAnotherModelAndUsesTheRightOne) {
     LinkHarness h;
     sim::RadioSim other;
     other.model = "ZB999";
-    FillRadio(h.radio);
+    FillRadio(h.radio, 5);
     h.line.present = {1, 2, 5};
     h.ctx.settings.ComPort = 5;  // present, but nothing answers there
     h.line.stations = {{LineSettings{1, 0, 1}, &other}, {LineSettings{2, 0, 1}, &h.radio}};
@@ -129,7 +121,7 @@ TEST(LinkPortSearch, NoRadioAnywhereAsksTheUserAndCancelEnds) {
 
 TEST(LinkPortSearch, RetryAfterAFruitlessSearchTalksOnTheConfiguredPortAgain) {
     LinkHarness h;
-    FillRadio(h.radio);
+    FillRadio(h.radio, 5);
     h.line.present = {1, 2};
     sim::RadioSim* radio = &h.radio;
     h.line.stations = {{LineSettings{1, 0, 1}, nullptr}};

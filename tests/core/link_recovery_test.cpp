@@ -14,23 +14,14 @@ namespace zb {
 namespace {
 
 using test::LinkHarness;
+using test::DocumentOf;
+using test::SameDocument;
+using test::kReadRangeEnd;
+using test::FillRadio;
 
-constexpr int kReadRangeEnd = 0x3DC0;
 
-// Distinct bytes in every read block, so that a lost or misplaced block shows.
-void FillRadio(sim::RadioSim& radio) {
-    for (int i = 0; i < kReadRangeEnd; ++i) radio.memory[i] = static_cast<uint8_t>(i * 7 + i / 256);
-}
 
-Codeplug DocumentOf(const sim::RadioSim& radio) {
-    AppContext expected;
-    ClearImage(expected);
-    std::copy(radio.memory.begin(), radio.memory.begin() + kReadRangeEnd, expected.Image.begin());
-    DecodeImage(expected);
-    return expected.Doc;
-}
 
-bool SameDocument(const Codeplug& a, const Codeplug& b) { return a.Data == b.Data && a.Channels == b.Channels; }
 
 int Count(const std::vector<Bytes>& packets, const Bytes& p) {
     return static_cast<int>(std::count(packets.begin(), packets.end(), p));
@@ -38,7 +29,7 @@ int Count(const std::vector<Bytes>& packets, const Bytes& p) {
 
 TEST(LinkRecovery, UnansweredProgramRequestIsSentOnceMore) {
     LinkHarness h;
-    FillRadio(h.radio);
+    FillRadio(h.radio, 7);
     h.radio.faults.ignoreProgramRequests = 1;
     ReadFromRadio(h.ctx);
     h.Run();
@@ -64,7 +55,7 @@ TEST(LinkRecovery, LostBlockAsksTheUserAndBothAnswersBehave) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         LinkHarness h;
-        FillRadio(h.radio);
+        FillRadio(h.radio, 7);
         c.fault(h.radio.faults);
         const Codeplug before = h.ctx.Doc;
         h.prompter().answers = {Answer::Ok, c.answer};
@@ -93,7 +84,7 @@ TEST(LinkRecovery, LostBlockAsksTheUserAndBothAnswersBehave) {
 
 TEST(LinkRecovery, EndRequestTimeOutStillCountsAsSuccess) {
     LinkHarness h;
-    FillRadio(h.radio);
+    FillRadio(h.radio, 7);
     h.radio.faults.silentAfterBlocks = 1 + 247;  // status and every block, then nothing more
     ReadFromRadio(h.ctx);
     h.Run();
@@ -104,7 +95,7 @@ TEST(LinkRecovery, EndRequestTimeOutStillCountsAsSuccess) {
 
 TEST(LinkRecovery, WrongModelEndsWithTheModelMessageAndLeavesTheDocument) {
     LinkHarness h;
-    FillRadio(h.radio);
+    FillRadio(h.radio, 7);
     h.radio.model = "ZB999";
     const Codeplug before = h.ctx.Doc;
     ReadFromRadio(h.ctx);
@@ -184,7 +175,7 @@ TEST(LinkRecovery, WriteTimeOutRestartsWithTheHeaderBlock) {
 // taken for it: the read would go on with a hole in the image.
 TEST(LinkRecovery, UnrelatedReplyWhileWaitingForABlockIsIgnored) {
     LinkHarness h;
-    FillRadio(h.radio);
+    FillRadio(h.radio, 7);
     int reads = 0;
     h.line.onWrite = [&](const Bytes& p) {
         if (p[0] != 'R' || ++reads != 10) return;
@@ -284,7 +275,7 @@ namespace {
 // conversation on while the user decides.
 TEST(LinkRecovery, LateReplyDuringTheQuestionIsDropped) {
     LinkHarness h;
-    FillRadio(h.radio);
+    FillRadio(h.radio, 7);
     h.radio.faults.dropReadReply = 40;
     struct Late : Prompter {
         using Prompter::Ask;
