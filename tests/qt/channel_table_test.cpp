@@ -25,6 +25,7 @@
 #include "channels/ui/channel_table_window.h"
 #include "codeplug/text_util.h"
 #include "features/roger_beep_rules.h"
+#include "support/qt_find.h"
 
 using namespace zb;
 
@@ -72,9 +73,7 @@ protected:
 
     template <class T>
     T* Find(const char* name) const {
-        T* w = window->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name;
-        return w;
+        return test::FindControl<T>(window.get(), name);
     }
     QTableWidget* Grid() const { return Find<QTableWidget>("MSFlexGrid1"); }
     QLineEdit* Text1() const { return Find<QLineEdit>("Text1"); }

@@ -17,6 +17,7 @@
 #include "features/option_features_rules.h"
 #include "features/ui/frm_opt_features.h"
 #include "features/ui/option_features_window.h"
+#include "support/qt_find.h"
 
 using namespace zb;
 
@@ -34,9 +35,7 @@ protected:
 
     template <typename T>
     T* Find(const QString& name) {
-        T* w = window->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return test::FindControl<T>(window.get(), name);
     }
     QComboBox* List(int n) { return Find<QComboBox>(QString("Combo1_%1").arg(n)); }
     QCheckBox* Check(int control) { return Find<QCheckBox>(QString("Check1_%1").arg(control - 100)); }

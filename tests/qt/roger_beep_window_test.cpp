@@ -23,6 +23,7 @@
 #include "features/ui/roger_beep_window.h"
 #include "features/wav_export.h"
 #include "support/temp_dir.h"
+#include "support/qt_find.h"
 
 using namespace zb;
 using zb::test::RecordingChannelViews;
@@ -71,9 +72,7 @@ protected:
 
     template <typename T>
     T* Find(const QString& name) {
-        T* w = window->findChild<T*>(name);
-        EXPECT_NE(w, nullptr) << name.toStdString();
-        return w;
+        return test::FindControl<T>(window.get(), name);
     }
     QComboBox* Frequency(int tone) { return Find<QComboBox>(QString("Combo3_%1").arg(tone - 1)); }
     QComboBox* Length(int tone) { return Find<QComboBox>(QString("Combo4_%1").arg(tone - 1)); }

@@ -27,6 +27,7 @@
 #include "link/serial_line.h"
 #include "main_window_fixture.h"
 #include "support/temp_dir.h"
+#include "support/qt_find.h"
 
 using namespace zb;
 using namespace zb::ui;
@@ -42,9 +43,7 @@ struct Dialogs : ::testing::Test {
     }
     template <typename T = QWidget>
     static T* Find(QWidget& w, const char* name) {
-        T* found = w.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return test::FindControl<T>(&w, name);
     }
 };
 
