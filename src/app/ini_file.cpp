@@ -112,10 +112,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
         return;
     }
     while (!lines_.empty() && Trim(lines_.back()).empty()) lines_.pop_back();
-    std::string header = "[";  // built in steps: GCC 12 warns falsely on "[" + s + "]"
-    header.append(section);
-    header += ']';
-    lines_.push_back(std::move(header));
+    lines_.push_back("[" + std::string(section) + "]");
     lines_.push_back(entry);
 }
 
