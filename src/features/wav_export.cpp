@@ -11,7 +11,7 @@ constexpr double kAmplitude = 0.6 * 32767.0;
 constexpr int kRampMs = 3;
 
 void PutText(std::vector<uint8_t>& out, const char (&text)[5]) {
-    out.insert(out.end(), text, text + 4);
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(text[i]));
 }
 
 void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes) {

@@ -1,5 +1,7 @@
 #include "link/packets.h"
 
+#include <algorithm>
+
 #include "codeplug/records.h"
 #include "codeplug/text_util.h"
 
@@ -33,9 +35,12 @@ Bytes ReadRequest(uint16_t address, uint8_t length) {
 }
 
 Bytes DataBlock(const uint8_t* image, uint16_t address, uint8_t length) {
-    Bytes p{'W', static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), length};
-    p.insert(p.end(), image + address, image + address + length);
-    p.push_back(0);
+    Bytes p(4 + length + 1);  // "W", address, length, the bytes, checksum
+    p[0] = 'W';
+    p[1] = static_cast<uint8_t>(address >> 8);
+    p[2] = static_cast<uint8_t>(address);
+    p[3] = length;
+    std::copy(image + address, image + address + length, p.begin() + 4);
     p.back() = PacketChecksum(p);
     return p;
 }
