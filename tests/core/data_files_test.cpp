@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "app/context.h"
 #include "app/file_util.h"
@@ -95,6 +97,84 @@ TEST(DataFileFormat, FieldsSitAtTheirOffsets) {
     ASSERT_TRUE(DecodeCodeplugData(b, back));
     EXPECT_EQ(back, d);
     EXPECT_FALSE(DecodeCodeplugData(b.substr(1), back));
+}
+
+// The order of the fields inside the records, which a round trip cannot see: each int16 gets
+// its own value and is looked for at its offset.
+TEST(DataFileFormat, FieldOrderInsideTheRecords) {
+    CodeplugData d;
+    OptionFeaturesRecord& f = d.OptionSettings.OptionFeatures;
+    ScanInfoRecord& s = d.OptionSettings.ScanInfo;
+    DtmfSettingsRecord& t = d.OptionSettings.DtmfSettings;
+    FleetSyncSettingsRecord& y = d.OptionSettings.FleetSyncSettings;
+    OptionFeaturesExtRecord& x = d.OptionFeaturesExt;
+    ModelInfoRecord& m = d.ModelInfo;
+    ChannelRecord& c = d.VfoA;
+    struct Run {
+        std::size_t offset;
+        std::vector<int16_t*> fields;  // consecutive int16 from offset on
+    };
+    const Run runs[] = {
+        {851, {&f.Tot, &f.FineTuneRange, &f.FineTuneMode, &f.CoarseStep, &f.VfoStep, &f.Beep,
+               &f.CwSideTone, &f.ScanResume, &f.LcdDisplay, &f.BacklightLoopTime, &f.SwrProtect,
+               &f.BatteryMin, &f.BatteryMax, &f.SingleChangeData, &f.SingleChangeRxTx,
+               &f.Plus10kHz, &f.Tsq, &f.Busy, &f.Asq, &f.ScanMode, &f.FmSqDelay, &f.AmSqDelay,
+               &f.CwSsbSqDelay, &f.SwrProtectEnable, &f.DcProtectEnable, &f.SingleTone, &f.Dim,
+               &f.BacklightColor}},
+        {915, {&f.GroupChange}},
+        {921,
+         {&s.Priority, &s.PriorityChannel, &s.LookBackTimeA, &s.LookBackTimeB, &s.RevertChannel,
+          &s.DropoutDelayTime, &s.TxDwellTime}},
+        {935,
+         {&t.DtmfSpeed, &t.FirstDigitTime, &t.FirstDigitDelay, &t.StarHashTone, &t.DCodeAssignment,
+          &t.DtmfSideTone}},
+        {957, {&t.GroupCode, &t.AutoResetTimer, &t.CallAlert, &t.Transpond, &t.ClearToTranspond}},
+        {977, {&t.StunType}},
+        {979, {&y.OwnFleet}},
+        {985, {&y.BaudRate}},
+        {995, {&y.PttIdSideTone}},
+        {1635,
+         {&x.TxGate, &x.RxNc, &x.NrBypass, &x.MicType, &x.IdleTime, &x.TxTone, &x.RxTone,
+          &x.VoxLevel, &x.VoxDelay}},
+        {344, {&m.Flag, &m.BandCode}},
+        {367, {&m.RadioBandCode, &m.ModelLetter}},
+        {246 + 20,
+         {&c.Scan, &c.DecTone, &c.EncTone, &c.Plus10k, &c.TsqFlag, &c.BusyFlag, &c.RbTone,
+          &c.RbLock, &c.RepEnable, &c.RepShift, &c.Spare1, &c.Spare2}},
+    };
+    int16_t next = 0x0101;
+    for (const Run& r : runs)
+        for (int16_t* field : r.fields) *field = next++;
+    f.PowerOnText.Set("POWERON!");
+    t.IdCode.Set("IDCODE");
+    t.StunCode.Set("STUN");
+    y.ModulationDelay = 0x0A0B0C0D;
+    y.MessageModeTimer = 0x01020304;
+    m.SerialNumber.Set("SERIAL");
+    m.VersionText.Set("V1.00");
+    m.ModelType.Set("TYPE");
+
+    const std::string b = EncodeCodeplugData(d);
+    ASSERT_EQ(b.size(), kDataFileSize);
+    int16_t expected = 0x0101;
+    for (const Run& r : runs) {
+        for (std::size_t k = 0; k < r.fields.size(); ++k, ++expected) {
+            const std::size_t at = r.offset + 2 * k;
+            const auto u = static_cast<uint16_t>(expected);
+            EXPECT_EQ(b.substr(at, 2), std::string({static_cast<char>(u & 0xFF),
+                                                    static_cast<char>(u >> 8)}))
+                << "offset " << at;
+        }
+    }
+    const struct {
+        std::size_t offset;
+        std::string bytes;
+    } texts[] = {
+        {907, "POWERON!"}, {947, "IDCODE    "}, {967, "STUN      "}, {987, "\x0D\x0C\x0B\x0A"},
+        {991, "\x04\x03\x02\x01"}, {348, "SERIAL  "}, {356, "V1.00"}, {361, "TYPE  "},
+    };
+    for (const auto& e : texts)
+        EXPECT_EQ(b.substr(e.offset, e.bytes.size()), e.bytes) << "offset " << e.offset;
 }
 
 TEST(DataFileFormat, ChannelRecordLayoutAndChannelFileName) {

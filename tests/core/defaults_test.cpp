@@ -91,3 +91,44 @@ TEST_F(Defaults, TemplateOverridesAndGroupsTenToNineteenMirrorTheFirstTen) {
     EXPECT_EQ(CleanText(d.VfoB.RxFreq), "28500000");
     EXPECT_EQ(fresh.Stage.Data, d);
 }
+
+// Every built-in option setting, written out as a whole record each, so a value that lands in
+// the neighbouring field shows.
+TEST_F(Defaults, BuiltInOptionSettings) {
+    StartupInit(ctx);
+    const OptionSettingsRecord& o = ctx.Doc.Data.OptionSettings;
+
+    OptionFeaturesRecord f;
+    f.Tot = 2;
+    f.FineTuneRange = 1;
+    f.Beep = 1;
+    f.CwSideTone = 105;
+    f.BacklightLoopTime = 3;
+    f.SwrProtect = 200;
+    f.BatteryMin = 110;
+    f.BatteryMax = 160;
+    f.FmSqDelay = f.AmSqDelay = f.CwSsbSqDelay = 9;
+    f.BacklightColor = 1;
+    f.PowerOnText.Set(std::string(1, '\0'));  // a NUL, then blanks
+    EXPECT_EQ(o.OptionFeatures, f);
+
+    EXPECT_EQ(o.KeyAssignment, (KeyAssignmentRecord{255, 10}));
+    EXPECT_EQ(o.ScanInfo, (ScanInfoRecord{0, 255, 31, 51, 1, 3, 3}));
+
+    DtmfSettingsRecord t;
+    t.FirstDigitDelay = 10;
+    t.DtmfSideTone = 1;
+    t.IdCode.Set("000");
+    t.AutoResetTimer = 10;
+    EXPECT_EQ(o.DtmfSettings, t);
+    EXPECT_EQ(o.DtmfMemoryCount, 0);
+
+    EXPECT_EQ(o.FleetSyncSettings, (FleetSyncSettingsRecord{255, 0, 0, 400, 10, 1}));
+    EXPECT_EQ(o.FleetSyncStatusCount, 0);
+
+    EmbeddedMessageRecord empty;
+    empty.MessageLine1.Set(std::string(1, '\0'));
+    empty.MessageLine2.Set(std::string(1, '\0'));
+    EXPECT_EQ(o.EmbeddedMessage, empty);
+    EXPECT_EQ(ctx.Doc.Data.OptionFeaturesExt, OptionFeaturesExtRecord{});
+}
