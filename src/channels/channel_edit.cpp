@@ -188,6 +188,8 @@ int CountValidGroups(const AppContext& ctx, int group) {
 
 int FirstValidGroup(const AppContext& ctx, int groupNumber, int band) {
     const int first = band > 0 ? kBandGroups : 0;
+    // A valid group of the other band (only in damaged reset data) would reset the radio into
+    // the wrong band, so only a group of the band asked for is kept.
     const bool inBand = groupNumber - 1 >= first && groupNumber - 1 < first + kBandGroups;
     if (inBand && IsValidGroup(ctx, groupNumber - 1)) return groupNumber;
     for (int g = first; g < first + kBandGroups; ++g) {
