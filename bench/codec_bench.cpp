@@ -48,8 +48,8 @@ std::unique_ptr<zb::AppContext> FullCodeplug() {
 void BM_EncodeImage(benchmark::State& state) {
     auto ctx = FullCodeplug();
     for (auto _ : state) {
-        zb::ClearImage(*ctx);
-        zb::EncodeImage(*ctx);
+        zb::ClearImage(ctx->Image);
+        zb::EncodeImage(ctx->Doc, ctx->Image);
         benchmark::DoNotOptimize(ctx->Image.data());
         benchmark::ClobberMemory();
     }
@@ -58,9 +58,9 @@ BENCHMARK(BM_EncodeImage)->Unit(benchmark::kMicrosecond);
 
 void BM_DecodeImage(benchmark::State& state) {
     auto ctx = FullCodeplug();
-    zb::EncodeImage(*ctx);
+    zb::EncodeImage(ctx->Doc, ctx->Image);
     for (auto _ : state) {
-        zb::DecodeImage(*ctx);
+        zb::DecodeImage(ctx->Image, ctx->Doc);
         benchmark::DoNotOptimize(ctx->Doc.Channels.data());
         benchmark::ClobberMemory();
     }

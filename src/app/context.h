@@ -7,12 +7,13 @@
 #include <optional>
 
 #include "app/document_state.h"
-#include "app/prompter.h"
-#include "app/text_table.h"
-#include "app/settings.h"
 #include "app/shell_views.h"
+#include "base/prompter.h"
+#include "base/settings.h"
+#include "base/text_table.h"
 #include "channels/channel_views.h"
 #include "codeplug/calendar.h"
+#include "codeplug/codeplug_image.h"
 #include "codeplug/identity.h"
 #include "codeplug/records.h"
 #include "files/version_table.h"
@@ -25,9 +26,6 @@ namespace zb {
 class SerialLine;
 class PortDirectory;
 class TimerFactory;
-
-inline constexpr int kImageSize = 16384;
-using CodeplugImage = std::array<uint8_t, kImageSize>;
 
 struct AppContext {
     AppContext() = default;

@@ -4,9 +4,9 @@
 
 #include "app/context.h"
 #include "app/messages.h"
-#include "codeplug/defaults.h"
 #include "codeplug/text_util.h"
 #include "files/data_files.h"
+#include "files/templates.h"
 
 namespace zb {
 namespace {
@@ -68,18 +68,17 @@ bool SameOptions(const CodeplugData& a, const CodeplugData& b) {
 
 }  // namespace
 
-std::string CaptionText(const AppContext& ctx) {
-    return "ZB_347RX[" + Text(ctx, msg::DataFileWord) + ":" + FileNamePart(ctx.document.path) + "]";
-}
-
-void SetDocumentCaption(AppContext& ctx) { ctx.shellViews->SetCaption(CaptionText(ctx)); }
-
 bool IsSaved(const AppContext& ctx) {
     const CodeplugData& d = ctx.Doc.Data;
     const CodeplugData& s = ctx.Stage.Data;
     return SameGroups(ctx.Doc, ctx.Stage) && SameChannel(d.VfoA, s.VfoA) &&
            SameChannel(d.VfoB, s.VfoB) && d.VfoAValid == s.VfoAValid &&
            d.VfoBValid == s.VfoBValid && SameOptions(d, s);
+}
+
+void ResetDocumentState(AppContext& ctx) {
+    ctx.document = DocumentState{};
+    ctx.link = LinkState{};
 }
 
 void LoadNewDoc(AppContext& ctx) {

@@ -4,17 +4,18 @@
 
 #include <string>
 
+#include "files/data_files.h"
+
 namespace zb {
 
 struct AppContext;
 
-// "ZB_347RX[Data File:new.dat]" in the current language.
-std::string CaptionText(const AppContext& ctx);
-void SetDocumentCaption(AppContext& ctx);
-
 // True when the document equals the staging copy in every field that counts as a change;
 // channels of a group are matched by ChNo, so their order does not matter.
 bool IsSaved(const AppContext& ctx);
+
+// The state of a program that has just started: the untitled "new.dat", the radio link at rest.
+void ResetDocumentState(AppContext& ctx);
 
 // A fresh document from the new-document template; path and untitled flag stay.
 void LoadNewDoc(AppContext& ctx);

@@ -40,7 +40,7 @@ bool ApplyLanguageChoice(AppContext& ctx, std::string_view chosenName) {
         s.PreviousLanguage = s.LanguageIndex;
         s.LanguageIndex = chosen;
     }
-    return WriteSettingKey(ctx, "CurrentLanguage", s.LanguageIndex);
+    return WriteSettingKey(ctx.settings, "CurrentLanguage", s.LanguageIndex);
 }
 
 }  // namespace zb

@@ -5,6 +5,7 @@
 
 #include "app/context.h"
 #include "app/messages.h"
+#include "files/file_texts.h"
 
 namespace zb {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/main_commands.h"
-#include "app/text_table.h"
+#include "base/text_table.h"
 
 namespace zb {
 

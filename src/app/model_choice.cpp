@@ -16,7 +16,7 @@ bool ApplyModelChoice(AppContext& ctx, const std::string& model, const std::stri
         return false;
     ctx.identity.ModelName = model;
     ctx.identity.BandText = band;
-    SetBandLimits(ctx);
+    SetBandLimits(ctx.identity);
     LoadNewDoc(ctx);
     return true;
 }

@@ -6,13 +6,13 @@
 #include <system_error>
 
 #include "app/context.h"
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 #include "codeplug/identity.h"
 
 namespace zb {
 namespace {
 
-constexpr const char* kSection = "language";
+constexpr const char* kSection = kSettingsSection;
 
 int ReadInt(const IniFile& ini, const char* key, int fallback) {
     auto text = ini.Get(kSection, key);
@@ -66,20 +66,16 @@ void LoadSettings(AppContext& ctx, int systemLanguage) {
     s.Handshaking = ReadInt(ini, "Handshaking", 0);
     s.StopBit = ReadInt(ini, "StopBit", 1);
     if (firstRun) {
-        WriteSettingKey(ctx, "IsFirstRun", 0);
+        WriteSettingKey(ctx.settings, "IsFirstRun", 0);
     } else {
         int language = ReadInt(ini, "CurrentLanguage", systemLanguage);
         // Only 1 and 2 select a text; anything else would index outside the text tables.
         s.LanguageIndex = (language == 1 || language == 2) ? language : systemLanguage;
     }
-    WriteSettingKey(ctx, "comPort", s.ComPort);
-    WriteSettingKey(ctx, "CurrentLanguage", s.LanguageIndex);
-    SetBandLimits(ctx);
+    WriteSettingKey(ctx.settings, "comPort", s.ComPort);
+    WriteSettingKey(ctx.settings, "CurrentLanguage", s.LanguageIndex);
+    SetBandLimits(ctx.identity);
     ctx.groupWrite = GroupWriteState{};
-}
-
-bool WriteSettingKey(AppContext& ctx, const std::string& key, int value) {
-    return WriteProfileString(ctx.settings.settingsPath, kSection, key, std::to_string(value));
 }
 
 }  // namespace zb

@@ -19,7 +19,4 @@ std::string ChooseSettingsPath(const std::string& baseFolder, const std::string&
 // The settings step of start-up. systemLanguage is 2 on a Chinese (PRC) system, else 1.
 void LoadSettings(AppContext& ctx, int systemLanguage);
 
-// Writes one key of section "language" as decimal text; false when it cannot be written.
-bool WriteSettingKey(AppContext& ctx, const std::string& key, int value);
-
 }  // namespace zb

@@ -1,11 +1,12 @@
 #include "app/startup.h"
 
 #include "app/context.h"
+#include "app/document_lifecycle.h"
 #include "app/folders.h"
-#include "app/platform_paths.h"
 #include "app/settings_file.h"
 #include "app/system_locale.h"
-#include "codeplug/defaults.h"
+#include "base/platform_paths.h"
+#include "files/templates.h"
 #include "files/version_table.h"
 
 namespace zb {
@@ -24,6 +25,7 @@ void RunStartup(AppContext& ctx, const StartupOptions& options) {
         options.userConfigFolder.empty() ? UserConfigFolder() : options.userConfigFolder;
     ctx.settings.settingsPath = ChooseSettingsPath(f.baseFolder, userConfig);
     LoadSettings(ctx, options.systemLanguage.value_or(DetectSystemLanguage()));
+    ResetDocumentState(ctx);
     StartupInit(ctx);
 }
 

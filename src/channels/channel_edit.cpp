@@ -77,34 +77,8 @@ void ReshowRow(AppContext& ctx, int chNo) {
 
 }  // namespace
 
-int UsedChannels(const CodeplugData& data, int group) {
-    if (!IsGroupIndex(group)) return 0;
-    return std::clamp<int>(data.Groups[group].ChannelCount, 0, kChannelsPerGroup);
-}
-
 void AddChannel(AppContext& ctx, int chNo, int group, std::string_view freqText) {
-    ChannelRecord* slot = nullptr;
-    if (IsGroupIndex(group)) {
-        const int count = UsedChannels(ctx.Doc.Data, group);
-        if (count == kChannelsPerGroup) return;
-        ctx.Doc.Data.Groups[group].ChannelCount = static_cast<int16_t>(count + 1);
-        slot = &ctx.Doc.Channels[count][group];
-    } else if (group == kVfoAGroup) {
-        slot = &ctx.Doc.Data.VfoA;
-    } else if (group > kVfoAGroup) {
-        slot = &ctx.Doc.Data.VfoB;
-    } else {
-        return;
-    }
-    const std::string stored = FreqTextToStored(ctx, freqText);
-    slot->ChNo = static_cast<int16_t>(chNo);
-    slot->Valid = 1;
-    slot->RxFreq.Set(stored);
-    slot->TxFreq.Set(stored);
-    slot->Scan = 1;
-    slot->DecTone = slot->EncTone = 0;
-    slot->Plus10k = slot->TsqFlag = slot->BusyFlag = slot->RbTone = 0;
-    slot->RbLock = slot->RepEnable = slot->RepShift = 0;
+    AppendChannel(ctx.Doc, group, chNo, FreqTextToStored(ctx, freqText));
 }
 
 void DeleteChannel(AppContext& ctx, int position, int group) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "codeplug/channel_slots.h"
 #include "codeplug/records.h"
 
 namespace zb {
@@ -30,9 +31,6 @@ enum FieldCode : int {
     kFieldRepEnable = 12,
     kFieldRepShift = 13,
 };
-
-// ChannelCount of group g limited to 0..40; 0 for a g outside 0..19.
-int UsedChannels(const CodeplugData& data, int group);
 
 // Appends channel chNo to group g (0..19) with both frequencies set from freqText, Scan 1 and
 // every other flag 0; g 20 fills VfoA, any g above 20 VfoB. A full group is left as it is.

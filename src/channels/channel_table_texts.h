@@ -4,7 +4,7 @@
 #include <array>
 #include <string_view>
 
-#include "app/text_table.h"
+#include "base/text_table.h"
 
 namespace zb::chtext {
 

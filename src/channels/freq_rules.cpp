@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "app/context.h"
-#include "app/messages.h"
+#include "channels/freq_texts.h"
 #include "codeplug/text_util.h"
 
 namespace zb {
@@ -40,17 +40,6 @@ void WarnOutOfRange(AppContext& ctx) {
 }
 
 }  // namespace
-
-bool IsNumber(std::string_view text) {
-    text = TrimBlanks(text);
-    int digits = 0, points = 0;
-    for (char c : text) {
-        if (IsDigit(c)) ++digits;
-        else if (c == '.') ++points;
-        else return false;
-    }
-    return digits > 0 && points <= 1;
-}
 
 std::string ShortestDecimal(double value) {
     char buf[32];

@@ -10,12 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "codeplug/text_util.h"
+
 namespace zb {
 
 struct AppContext;
-
-// Digits with at most one decimal point and at least one digit (blanks around allowed).
-bool IsNumber(std::string_view text);
 
 // Shortest decimal text of a number ("28", "30.105").
 std::string ShortestDecimal(double value);

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "app/text_table.h"
+#include "base/text_table.h"
 
 namespace zb::scantext {
 

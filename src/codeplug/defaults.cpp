@@ -1,37 +1,33 @@
 #include "codeplug/defaults.h"
 
-#include <algorithm>
-#include <filesystem>
+#include <string>
 
-#include "app/context.h"
-#include "channels/channel_edit.h"
-#include "codeplug/calendar.h"
-#include "codeplug/identity.h"
-#include "files/data_files.h"
+#include "codeplug/channel_slots.h"
 
 namespace zb {
 namespace {
 
-constexpr const char* kGroupFrequencies[6] = {"28.015000", "28.145000", "28.115000",
-                                              "28.085000", "28.055000", "28.025000"};
-constexpr const char* kVfoFrequency = "28.015000";
+// Stored forms (Hz as decimal digits) of 28.015000, 28.145000, 28.115000, 28.085000, 28.055000
+// and 28.025000 MHz.
+constexpr const char* kGroupFrequencies[6] = {"28015000", "28145000", "28115000",
+                                              "28085000", "28055000", "28025000"};
 
-void DefaultGroupsAndChannels(AppContext& ctx) {
-    CodeplugData& d = ctx.Doc.Data;
+void DefaultGroupsAndChannels(Codeplug& doc) {
+    CodeplugData& d = doc.Data;
     for (int g = 0; g < kGroupCount; ++g) {
         d.Groups[g].ChannelCount = 0;
         d.Groups[g].Name.Set("BAND" + std::to_string(g + 1));
         d.Groups[g].Valid = 1;
     }
     for (int g = 0; g < kGroupCount; ++g)
-        AddChannel(ctx, 1, g, g < 6 ? kGroupFrequencies[g] : kGroupFrequencies[0]);
+        AppendChannel(doc, g, 1, g < 6 ? kGroupFrequencies[g] : kGroupFrequencies[0]);
     d.VfoAValid = d.VfoBValid = 1;
-    AddChannel(ctx, 1, kVfoAGroup, kVfoFrequency);
-    AddChannel(ctx, 1, kVfoBGroup, kVfoFrequency);
+    AppendChannel(doc, kVfoAGroup, 1, kVfoStartFreq);
+    AppendChannel(doc, kVfoBGroup, 1, kVfoStartFreq);
 }
 
-void DefaultOptionSettings(AppContext& ctx) {
-    OptionSettingsRecord& s = ctx.Doc.Data.OptionSettings;
+void DefaultOptionSettings(CodeplugData& data) {
+    OptionSettingsRecord& s = data.OptionSettings;
     OptionFeaturesRecord& f = s.OptionFeatures;
     f.Tot = 2;
     f.FineTuneRange = 1;
@@ -105,8 +101,8 @@ void SetBeep(RogerBeepRecord& r, std::initializer_list<Beep> tones) {
     r.InterTime = 0;
 }
 
-void DefaultRogerBeeps(AppContext& ctx) {
-    auto& rb = ctx.Doc.Data.RogerBeepTones;
+void DefaultRogerBeeps(CodeplugData& data) {
+    auto& rb = data.RogerBeepTones;
     SetBeep(rb[0], {{2100, 100}, {0, 100}, {2100, 100}, {0, 100}, {2100, 100}, {0, 100}, {2100, 100}});
     SetBeep(rb[1], {{800, 40}, {0, 40}, {800, 40}, {0, 40}, {800, 40}, {0, 40}, {800, 40},
                     {0, 40}, {800, 40}, {0, 40}, {800, 40}, {0, 40}, {800, 40}, {0, 40}});
@@ -116,17 +112,16 @@ void DefaultRogerBeeps(AppContext& ctx) {
     for (int t = 5; t < kRogerBeepCount; ++t) rb[t] = RogerBeepRecord{};
 }
 
-void DefaultModelInfo(AppContext& ctx, const CalendarDate& today) {
-    ModelInfoRecord& m = ctx.Doc.Data.ModelInfo;
-    m.ModelType.Set(ctx.identity.ModelName + std::string(1, '\0'));
-    m.RadioBandCode = static_cast<int16_t>(BandCodeOf(ctx.identity.BandText));
+void DefaultModelInfo(CodeplugData& data, const Identity& identity, const CalendarDate& today) {
+    ModelInfoRecord& m = data.ModelInfo;
+    m.ModelType.Set(identity.ModelName + std::string(1, '\0'));
+    m.RadioBandCode = static_cast<int16_t>(BandCodeOf(identity.BandText));
     m.ModelLetter = 'C';
     m.SerialNumber.Set(CompactDate(today));
     m.VersionText.Set("V1.00");
 }
 
-void DefaultRmg(AppContext& ctx, const CalendarDate& today) {
-    RmgDataRecord& r = ctx.Rmg;
+void DefaultRmg(RmgDataRecord& r, const CalendarDate& today) {
     const std::string date = ShortDate(today);
     r.AreaCode.clear();
     r.SerialNo = CompactDate(today) + "00000001";
@@ -141,43 +136,15 @@ void DefaultRmg(AppContext& ctx, const CalendarDate& today) {
 
 }  // namespace
 
-void ApplyDefaults(AppContext& ctx) {
-    ctx.document = DocumentState{};
-    ctx.link = LinkState{};
-    ctx.Doc.Data.Version.Set("V200");
-    ctx.Doc.Data.CurrentGroup = 0;
-    DefaultGroupsAndChannels(ctx);
-    DefaultOptionSettings(ctx);
-    DefaultRogerBeeps(ctx);
-    const CalendarDate today = Today(ctx.fixedToday);
-    DefaultModelInfo(ctx, today);
-    DefaultRmg(ctx, today);
-}
-
-void StartupInit(AppContext& ctx) {
-    ApplyDefaults(ctx);
-    LoadTemplate(ctx, kNewDocTemplate);
-    CopyToStage(ctx);
-}
-
-void LoadTemplate(AppContext& ctx, const std::string& name) {
-    const auto path = std::filesystem::path(ctx.folders.programFolder) / "Init" / name;
-    PlainLoad(ctx, path.string());
-    MirrorTemplate(ctx);
-}
-
-void MirrorTemplate(AppContext& ctx) {
-    CodeplugData& d = ctx.Doc.Data;
-    d.VfoB.RxFreq = d.VfoA.RxFreq;
-    d.VfoB.TxFreq = d.VfoA.TxFreq;
-    for (int g = 10; g < kGroupCount; ++g) {
-        const GroupRecord& source = d.Groups[g - 10];
-        d.Groups[g].ChannelCount = source.ChannelCount;
-        for (int j = 0; j < std::clamp<int>(source.ChannelCount, 0, kChannelsPerGroup); ++j)
-            ctx.Doc.Channels[j][g] = ctx.Doc.Channels[j][g - 10];
-    }
-    ctx.Stage.Data = ctx.Doc.Data;
-    ctx.Stage.Channels = ctx.Doc.Channels;
+void ApplyDefaults(Codeplug& doc, RmgDataRecord& rmg, const Identity& identity,
+                   const CalendarDate& today) {
+    doc.Data.Version.Set("V200");
+    doc.Data.CurrentGroup = 0;
+    DefaultGroupsAndChannels(doc);
+    DefaultOptionSettings(doc.Data);
+    DefaultRogerBeeps(doc.Data);
+    DefaultModelInfo(doc.Data, identity, today);
+    DefaultRmg(rmg, today);
 }
 
 }  // namespace zb

@@ -1,28 +1,15 @@
 #pragma once
-// The built-in defaults of a new document and the template data files of the "Init" folder.
+// The built-in defaults of a new document.
 
-#include <string>
+#include "codeplug/calendar.h"
+#include "codeplug/identity.h"
+#include "codeplug/records.h"
 
 namespace zb {
 
-struct AppContext;
-
-inline constexpr const char* kNewDocTemplate = "ZB347_New.dat";   // a new document
-inline constexpr const char* kFactoryTemplate = "ZB347.dat";      // the Initial Setting command
-
-// Every built-in default into the document (no template, no stage copy).
-void ApplyDefaults(AppContext& ctx);
-
-// Start-up: defaults, then the new-document template, then the stage copy.
-void StartupInit(AppContext& ctx);
-
-// Loads "Init/<name>" of the program folder over the document (unchanged when it cannot be
-// read), mirrors groups 0..9 into 10..19 and VfoA's frequencies into VfoB, then makes the stage
-// equal to the document.
-void LoadTemplate(AppContext& ctx, const std::string& name);
-
-// The template steps after the file: groups 0..9 into 10..19, VfoA's frequencies into VfoB,
-// the stage made equal to the document.
-void MirrorTemplate(AppContext& ctx);
+// Every built-in default into the document and the production record, dated today; the model
+// record names the identity's model and band.
+void ApplyDefaults(Codeplug& doc, RmgDataRecord& rmg, const Identity& identity,
+                   const CalendarDate& today);
 
 }  // namespace zb

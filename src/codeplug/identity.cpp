@@ -4,8 +4,6 @@
 #include <optional>
 #include <string_view>
 
-#include "app/context.h"
-#include "channels/freq_rules.h"
 #include "codeplug/text_util.h"
 
 namespace zb {
@@ -47,17 +45,17 @@ std::string DisplayModelName(const std::string& name) {
     return name == "ZB347" ? "ZB-347RX" : name;
 }
 
-void SetBandLimits(AppContext& ctx) {
-    LimitsOf(kWideBandText, ctx.identity.BandLow[1], ctx.identity.BandHigh[1]);
-    LimitsOf(kStandardBandText, ctx.identity.BandLow[0], ctx.identity.BandHigh[0]);
+void SetBandLimits(Identity& identity) {
+    LimitsOf(kWideBandText, identity.BandLow[1], identity.BandHigh[1]);
+    LimitsOf(kStandardBandText, identity.BandLow[0], identity.BandHigh[0]);
 }
 
-bool ModelMatches(const AppContext& ctx, const std::string& radioModel) {
-    return CleanText(ctx.identity.ModelName) == CleanText(radioModel);
+bool ModelMatches(const Identity& identity, const std::string& radioModel) {
+    return CleanText(identity.ModelName) == CleanText(radioModel);
 }
 
-void ApplyBandFlags(AppContext& ctx, int flagA, int flagB) {
-    ctx.identity.BandText = flagA != 0 ? BandTextOf(1) : BandTextOf(flagB);
+void ApplyBandFlags(Identity& identity, int flagA, int flagB) {
+    identity.BandText = flagA != 0 ? BandTextOf(1) : BandTextOf(flagB);
 }
 
 }  // namespace zb

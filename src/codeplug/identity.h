@@ -21,8 +21,6 @@ struct Identity {
 
 namespace zb {
 
-struct AppContext;
-
 // 0 for exactly the standard band text, 1 for anything else.
 int BandCodeOf(const std::string& bandText);
 // The standard band text for 0, the wide band text for any other code.
@@ -31,10 +29,10 @@ std::string BandTextOf(int code);
 std::string DisplayModelName(const std::string& name);
 // Band limits of both bands from the two band texts; a text that is not "LOW - HIGH MHz" with
 // numeric limits gives 100 and 500.
-void SetBandLimits(AppContext& ctx);
+void SetBandLimits(Identity& identity);
 // Whether the model text a radio reported is the program's model.
-bool ModelMatches(const AppContext& ctx, const std::string& radioModel);
+bool ModelMatches(const Identity& identity, const std::string& radioModel);
 // The current band follows the radio's band flags.
-void ApplyBandFlags(AppContext& ctx, int flagA, int flagB);
+void ApplyBandFlags(Identity& identity, int flagA, int flagB);
 
 }  // namespace zb

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "channels/channel_edit.h"
+#include "codeplug/channel_slots.h"
 #include "codeplug/image_codec.h"
 #include "codeplug/image_parts.h"
 
@@ -155,13 +155,13 @@ void DecodeChannels(const CodeplugImage& image, Codeplug& doc) {
 
 namespace {
 
-void DecodeVfo(AppContext& ctx, int slot, int pseudoGroup, ChannelRecord& vfo) {
-    const uint8_t* a = ctx.Image.data() + slot;
+void DecodeVfo(const CodeplugImage& image, int slot, ChannelRecord& vfo) {
+    const uint8_t* a = image.data() + slot;
     const std::optional<int> rx = ReadBcdFreq(a + kSlotRxFreq);
     vfo = ChannelRecord{};
     if (!rx) {
         // No receive frequency: the VFO is reset to its start value.
-        AddChannel(ctx, 1, pseudoGroup, "28.015000");
+        MakeNewChannel(vfo, 1, kVfoStartFreq);
         return;
     }
     vfo.ChNo = 1;
@@ -177,12 +177,11 @@ void DecodeVfo(AppContext& ctx, int slot, int pseudoGroup, ChannelRecord& vfo) {
 }  // namespace
 
 // Each VFO is rebuilt from its slot alone: fields the image does not hold become 0.
-void DecodeVfos(AppContext& ctx) {
-    CodeplugData& data = ctx.Doc.Data;
-    data.VfoAValid = (ctx.Image[kVfoValidByte] & kVfoAValidMask) ? 1 : 0;
-    DecodeVfo(ctx, kVfoASlot, kVfoAGroup, data.VfoA);
-    data.VfoBValid = (ctx.Image[kVfoValidByte] & kVfoBValidMask) ? 1 : 0;
-    DecodeVfo(ctx, kVfoBSlot, kVfoBGroup, data.VfoB);
+void DecodeVfos(const CodeplugImage& image, CodeplugData& data) {
+    data.VfoAValid = (image[kVfoValidByte] & kVfoAValidMask) ? 1 : 0;
+    DecodeVfo(image, kVfoASlot, data.VfoA);
+    data.VfoBValid = (image[kVfoValidByte] & kVfoBValidMask) ? 1 : 0;
+    DecodeVfo(image, kVfoBSlot, data.VfoB);
 }
 
 }  // namespace zb::codec

@@ -10,28 +10,28 @@ namespace zb {
 
 using namespace layout;
 
-void ClearImage(AppContext& ctx) {
-    ctx.Image.fill(0xFF);
-    std::fill(ctx.Image.begin() + kZeroedStart, ctx.Image.begin() + kZeroedEnd, uint8_t{0});
+void ClearImage(CodeplugImage& image) {
+    image.fill(0xFF);
+    std::fill(image.begin() + kZeroedStart, image.begin() + kZeroedEnd, uint8_t{0});
 }
 
 // The bitmaps are built by OR-ing bits into a cleared image, so the image is cleared here
 // too: a caller that forgot would otherwise send the channels of the previous image.
-void EncodeImage(AppContext& ctx) {
-    ClearImage(ctx);
-    codec::EncodeChannels(ctx.Doc, ctx.Image);
-    codec::EncodeVfos(ctx.Doc.Data, ctx.Image);
-    codec::EncodeGroups(ctx.Doc.Data, ctx.Image);
-    codec::EncodeRogerBeeps(ctx.Doc.Data, ctx.Image);
-    codec::EncodeOptions(ctx.Doc.Data, ctx.Image);
+void EncodeImage(const Codeplug& doc, CodeplugImage& image) {
+    ClearImage(image);
+    codec::EncodeChannels(doc, image);
+    codec::EncodeVfos(doc.Data, image);
+    codec::EncodeGroups(doc.Data, image);
+    codec::EncodeRogerBeeps(doc.Data, image);
+    codec::EncodeOptions(doc.Data, image);
 }
 
-void DecodeImage(AppContext& ctx) {
-    codec::DecodeChannels(ctx.Image, ctx.Doc);
-    codec::DecodeVfos(ctx);
-    codec::DecodeGroups(ctx.Image, ctx.Doc.Data);
-    codec::DecodeRogerBeeps(ctx.Image, ctx.Doc.Data);
-    codec::DecodeOptions(ctx.Image, ctx.Doc.Data);
+void DecodeImage(const CodeplugImage& image, Codeplug& doc) {
+    codec::DecodeChannels(image, doc);
+    codec::DecodeVfos(image, doc.Data);
+    codec::DecodeGroups(image, doc.Data);
+    codec::DecodeRogerBeeps(image, doc.Data);
+    codec::DecodeOptions(image, doc.Data);
 }
 
 std::string HexByte(uint8_t b) {

@@ -1,19 +1,24 @@
 #pragma once
-// Conversion between the 16384-byte radio image and the records of the open document.
-// The codec keeps no state: it works on ctx.Doc, ctx.Image and ctx.Rmg.
+// Conversion between the 16384-byte radio image and the records of a document. The codec keeps
+// no state and works on the records and the image it is given.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "codeplug/codeplug_image.h"
+#include "codeplug/records.h"
+
 namespace zb {
 
-struct AppContext;
-
-void ClearImage(AppContext& ctx);      // every byte 0xFF, bitmaps and group bits 0x00
-void EncodeImage(AppContext& ctx);     // ctx.Doc into ctx.Image (cleared first)
-void DecodeImage(AppContext& ctx);     // ctx.Image into ctx.Doc, after a normal read
-void DecodeRmgData(AppContext& ctx);   // image 0x3F08..0x3FEF into ctx.Rmg
+// Every byte 0xFF, bitmaps and group bits 0x00.
+void ClearImage(CodeplugImage& image);
+// The document into the image (cleared first).
+void EncodeImage(const Codeplug& doc, CodeplugImage& image);
+// The image into the document, after a normal read.
+void DecodeImage(const CodeplugImage& image, Codeplug& doc);
+// Image 0x3F08..0x3FEF into the production and sales record.
+void DecodeRmgData(const CodeplugImage& image, RmgDataRecord& rmg);
 
 std::string HexByte(uint8_t b);
 std::string PadFreq(std::string_view text);

@@ -5,13 +5,11 @@
 #include <optional>
 #include <string_view>
 
-#include "app/context.h"
+#include "codeplug/codeplug_image.h"
 #include "codeplug/image_layout.h"
 #include "codeplug/records.h"
 
 namespace zb::codec {
-
-static_assert(layout::kImageSize == kImageSize);
 
 inline constexpr std::string_view kNoFreqText = "FFFFFFFF";
 
@@ -32,7 +30,7 @@ inline bool TestBit(const CodeplugImage& image, int start, int bit) {
 void EncodeChannels(const Codeplug& doc, CodeplugImage& image);
 void EncodeVfos(const CodeplugData& data, CodeplugImage& image);
 void DecodeChannels(const CodeplugImage& image, Codeplug& doc);
-void DecodeVfos(AppContext& ctx);
+void DecodeVfos(const CodeplugImage& image, CodeplugData& data);
 
 // Groups, roger-beep sequences, option bytes and texts (image_options.cpp).
 void EncodeGroups(const CodeplugData& data, CodeplugImage& image);

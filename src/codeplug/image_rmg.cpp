@@ -37,15 +37,15 @@ constexpr RmgText kRmgTexts[] = {
 
 // Each text ends at its first 0x00 or 0xFF byte; a double-byte character is never read past
 // the end of its field, and bytes that form no character give U+FFFD.
-void DecodeRmgData(AppContext& ctx) {
+void DecodeRmgData(const CodeplugImage& image, RmgDataRecord& rmg) {
     for (const RmgText& r : kRmgTexts) {
-        std::span<const uint8_t> bytes(ctx.Image.data() + r.field.address,
+        std::span<const uint8_t> bytes(image.data() + r.field.address,
                                        static_cast<std::size_t>(r.field.length));
         std::size_t n = 0;
         while (n < bytes.size() && bytes[n] != 0x00 && bytes[n] != 0xFF) ++n;
         bytes = bytes.first(n);
         const std::string utf8 = r.doubleByte ? GbkToUtf8(bytes) : GbkSingleBytesToUtf8(bytes);
-        ctx.Rmg.*r.text = CleanText(utf8);
+        rmg.*r.text = CleanText(utf8);
     }
 }
 

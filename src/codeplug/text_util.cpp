@@ -11,6 +11,18 @@ std::string CleanText(std::string_view text) {
     return std::string(kept);
 }
 
+bool IsNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    int digits = 0, points = 0;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') ++digits;
+        else if (c == '.') ++points;
+        else return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
 std::string FileNamePart(std::string_view path) {
     std::size_t cut = path.find_last_of("\\/");
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));

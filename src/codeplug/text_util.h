@@ -11,6 +11,9 @@ namespace zb {
 // Strip trailing spaces, then cut at the first NUL character.
 std::string CleanText(std::string_view text);
 
+// Digits with at most one decimal point and at least one digit (blanks around allowed).
+bool IsNumber(std::string_view text);
+
 // The part of a path after its last separator ("\" or "/").
 std::string FileNamePart(std::string_view path);
 

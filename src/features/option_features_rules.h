@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/text_table.h"
+#include "base/text_table.h"
 #include "codeplug/records.h"
 
 namespace zb {

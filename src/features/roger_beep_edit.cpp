@@ -3,8 +3,8 @@
 #include <charconv>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "features/roger_beep_rules.h"
+#include "features/text_by_id.h"
 
 namespace zb {
 namespace {

@@ -6,8 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "base/timer.h"
 #include "codeplug/records.h"
-#include "link/timer.h"
 
 namespace zb {
 

@@ -4,12 +4,11 @@
 #include <memory>
 
 #include "app/context.h"
-#include "app/document_lifecycle.h"
-#include "app/file_util.h"
-#include "app/messages.h"
+#include "base/file_util.h"
 #include "codeplug/identity.h"
 #include "codeplug/text_util.h"
 #include "files/data_file_format.h"
+#include "files/file_texts.h"
 #include "files/version_table.h"
 
 namespace zb {
@@ -55,6 +54,12 @@ Codeplug ParseFiles(const std::string& data, const std::string& channels) {
 void FileError(AppContext& ctx) { ctx.prompter->Show(Text(ctx, msg::FileError), Icon::Critical); }
 
 }  // namespace
+
+std::string CaptionText(const AppContext& ctx) {
+    return "ZB_347RX[" + Text(ctx, msg::DataFileWord) + ":" + FileNamePart(ctx.document.path) + "]";
+}
+
+void SetDocumentCaption(AppContext& ctx) { ctx.shellViews->SetCaption(CaptionText(ctx)); }
 
 void CopyToStage(AppContext& ctx) {
     ModelInfoRecord& m = ctx.Doc.Data.ModelInfo;

@@ -9,6 +9,11 @@ namespace zb {
 
 struct AppContext;
 
+// "ZB_347RX[Data File:new.dat]" in the current language: the main window's caption names the
+// document's data file.
+std::string CaptionText(const AppContext& ctx);
+void SetDocumentCaption(AppContext& ctx);
+
 void CopyToStage(AppContext& ctx);    // document -> stage, with model identity and "V200"
 void CopyFromStage(AppContext& ctx);  // stage -> document, and the identity it names
 

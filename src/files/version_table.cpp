@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "app/context.h"
-#include "app/ini_file.h"
-#include "app/messages.h"
+#include "base/ini_file.h"
 #include "codeplug/text_util.h"
+#include "files/file_texts.h"
 
 namespace zb {
 namespace {

@@ -3,16 +3,15 @@
 #include <memory>
 
 #include "app/context.h"
-#include "app/document_lifecycle.h"
-#include "app/messages.h"
+#include "base/timer.h"
 #include "codeplug/image_codec.h"
 #include "codeplug/image_layout.h"
+#include "files/data_files.h"
 #include "files/version_table.h"
 #include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/port_search.h"
 #include "link/serial_line.h"
-#include "link/timer.h"
 
 namespace zb {
 
@@ -62,8 +61,8 @@ bool BlockInImage(const LinkState& l) {
 
 bool IdentityCheck(AppContext& ctx) {
     // The document follows the band of the connected radio, whatever the outcome.
-    ApplyBandFlags(ctx, ctx.link.BandFlagA, ctx.link.BandFlagB);
-    if (!ModelMatches(ctx, ctx.link.RadioModel)) {
+    ApplyBandFlags(ctx.identity, ctx.link.BandFlagA, ctx.link.BandFlagB);
+    if (!ModelMatches(ctx.identity, ctx.link.RadioModel)) {
         UserWait wait(ctx);
         ctx.prompter->Show(Text(ctx, msg::ModelError));
         return false;
@@ -556,7 +555,7 @@ void EndSequence(AppContext& ctx, bool success) {
     }
     if (success && mode == kModeRead) {
         ctx.shellViews->CloseAllChildren();
-        DecodeImage(ctx);
+        DecodeImage(ctx.Image, ctx.Doc);
         SetDocumentCaption(ctx);  // set before the path changes, so it names the previous file
         ctx.shellViews->ApplyLanguage();
         ctx.document.path = "new.dat";
@@ -565,7 +564,7 @@ void EndSequence(AppContext& ctx, bool success) {
         ctx.shellViews->ArrangeCascade();
         ctx.linkViews->ReadDecoded();
     } else if (success && mode == kModeRmgRead) {
-        DecodeRmgData(ctx);
+        DecodeRmgData(ctx.Image, ctx.Rmg);
         UserWait wait(ctx);
         ctx.linkViews->OpenEmbeddedMessage();
     }
@@ -623,7 +622,7 @@ void ReadFromRadio(AppContext& ctx) {
         l.CommMode = kModeIdle;
         return;
     }
-    ClearImage(ctx);
+    ClearImage(ctx.Image);
     ctx.linkViews->OpenProgress(ProgressKind::Single, Text(ctx, msg::ReadCaption));
     ResetProgressDisplay(ctx);
     EnterProgramMode(ctx);
@@ -652,8 +651,8 @@ void StartWriteConversation(AppContext& ctx, bool group) {
         l.CommMode = kModeIdle;
         return;
     }
-    ClearImage(ctx);
-    EncodeImage(ctx);
+    ClearImage(ctx.Image);
+    EncodeImage(ctx.Doc, ctx.Image);
     if (group) {
         ctx.groupWrite.GroupFlag = true;
         ctx.groupWrite.FirstRadioFlag = true;
@@ -689,7 +688,7 @@ void ReadRmgData(AppContext& ctx, bool clearImage) {
         l.CommMode = kModeIdle;
         return;
     }
-    if (clearImage) ClearImage(ctx);
+    if (clearImage) ClearImage(ctx.Image);
     EnterProgramMode(ctx);
 }
 

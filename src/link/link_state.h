@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/timer.h"
 #include "link/send_list.h"
-#include "link/timer.h"
 
 namespace zb {
 

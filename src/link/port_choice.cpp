@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "app/context.h"
-#include "app/settings_file.h"
+#include "base/settings.h"
 #include "link/link_texts.h"
 
 namespace zb {
@@ -53,7 +53,7 @@ void ConfirmPortChoice(AppContext& ctx, const PortChoice& choice) {
     const int port = PortIdOfItem(choice.items[choice.selected]);
     if (port == 0) return;  // not "COM" and a number: nothing to take
     ctx.settings.ComPort = port;
-    WriteSettingKey(ctx, "comPort", port);
+    WriteSettingKey(ctx.settings, "comPort", port);
 }
 
 std::string PortPanelText(const AppContext& ctx) {

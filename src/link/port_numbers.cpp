@@ -4,7 +4,7 @@
 #include <cctype>
 #include <set>
 
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
 namespace zb {
 namespace {

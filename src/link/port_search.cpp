@@ -1,7 +1,7 @@
 #include "link/port_search.h"
 
 #include "app/context.h"
-#include "app/settings_file.h"
+#include "base/settings.h"
 #include "link/link_engine.h"
 #include "link/link_texts.h"
 #include "link/packets.h"
@@ -32,9 +32,9 @@ void StoreSettings(AppContext& ctx, const SearchCombination& s) {
     ctx.settings.ComPort = s.port;
     ctx.settings.Handshaking = s.handshaking;
     ctx.settings.StopBit = s.stopBits;
-    WriteSettingKey(ctx, "comPort", s.port);
-    WriteSettingKey(ctx, "Handshaking", s.handshaking);
-    WriteSettingKey(ctx, "StopBit", s.stopBits);
+    WriteSettingKey(ctx.settings, "comPort", s.port);
+    WriteSettingKey(ctx.settings, "Handshaking", s.handshaking);
+    WriteSettingKey(ctx.settings, "StopBit", s.stopBits);
     ctx.linkViews->ShowPort(s.port);
 }
 
@@ -123,7 +123,7 @@ void PortSearchAnswer(AppContext& ctx, bool isIdentification) {
         SendWithReply(ctx, Acknowledge(), kAckReplyLength);
         break;
     case kAwaitAck:
-        if (ModelMatches(ctx, l.RadioModel)) {
+        if (ModelMatches(ctx.identity, l.RadioModel)) {
             l.CommMode = s.savedMode;
             StoreSettings(ctx, s.trying);
             ctx.linkViews->SetProgressCaption(s.savedCaption);

@@ -6,8 +6,8 @@
 #include <system_error>
 
 #include "app/context.h"
-#include "app/file_util.h"
-#include "app/platform_paths.h"
+#include "base/file_util.h"
+#include "base/platform_paths.h"
 #include "files/data_files.h"
 
 namespace zb {

@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "app/file_util.h"
+#include "base/file_util.h"
 #include "support/run_program.h"
 
 #ifdef ZB_CLI_PATH

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "app/context.h"
-#include "app/file_util.h"
-#include "codeplug/defaults.h"
+#include "app/document_lifecycle.h"
+#include "base/file_util.h"
 #include "codeplug/text_util.h"
 #include "files/data_file_format.h"
 #include "files/data_files.h"
-#include "app/document_lifecycle.h"
+#include "files/templates.h"
 #include "support/temp_dir.h"
 
 using namespace zb;

@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "app/context.h"
-#include "codeplug/defaults.h"
 #include "codeplug/text_util.h"
 #include "files/data_files.h"
+#include "files/templates.h"
 #include "support/temp_dir.h"
 
 using namespace zb;

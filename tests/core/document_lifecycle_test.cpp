@@ -5,9 +5,9 @@
 
 #include "app/context.h"
 #include "app/document_lifecycle.h"
-#include "codeplug/defaults.h"
 #include "codeplug/text_util.h"
 #include "files/data_files.h"
+#include "files/templates.h"
 #include "support/temp_dir.h"
 
 using namespace zb;

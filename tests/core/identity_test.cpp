@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "codeplug/identity.h"
+#include "features/text_by_id.h"
 
 using namespace zb;
 
@@ -26,7 +26,7 @@ TEST(Identity, BandLimitsFromTheBandTexts) {
     AppContext ctx;
     ctx.identity.BandLow = {0, 0};
     ctx.identity.BandHigh = {0, 0};
-    SetBandLimits(ctx);
+    SetBandLimits(ctx.identity);
     EXPECT_DOUBLE_EQ(ctx.identity.BandLow[0], 28.0);
     EXPECT_DOUBLE_EQ(ctx.identity.BandHigh[0], 29.7);
     EXPECT_DOUBLE_EQ(ctx.identity.BandLow[1], 24.0);
@@ -42,16 +42,16 @@ TEST(Identity, BandFollowsTheRadioFlags) {
     };
     for (const auto& c : cases) {
         AppContext ctx;
-        ApplyBandFlags(ctx, c.a, c.b);
+        ApplyBandFlags(ctx.identity, c.a, c.b);
         EXPECT_EQ(ctx.identity.BandText, c.text) << c.a << "," << c.b;
     }
 }
 
 TEST(Identity, ModelMatchesTrimmedTexts) {
     AppContext ctx;
-    EXPECT_TRUE(ModelMatches(ctx, "ZB347 "));
-    EXPECT_TRUE(ModelMatches(ctx, std::string("ZB347\0", 6)));
-    EXPECT_FALSE(ModelMatches(ctx, "ZB348"));
+    EXPECT_TRUE(ModelMatches(ctx.identity, "ZB347 "));
+    EXPECT_TRUE(ModelMatches(ctx.identity, std::string("ZB347\0", 6)));
+    EXPECT_FALSE(ModelMatches(ctx.identity, "ZB348"));
 }
 
 TEST(TextById, LanguageAndUnknownIds) {

@@ -28,7 +28,7 @@ namespace {
 
 std::unique_ptr<AppContext> FreshContext() {
     auto ctx = std::make_unique<AppContext>();
-    ClearImage(*ctx);
+    ClearImage(ctx->Image);
     return ctx;
 }
 
@@ -288,9 +288,9 @@ TEST(ImageCodec, ExamplesOfTheMemoryMap) {
         auto ctx = FreshContext();
         e.arrange(*ctx);
         if (e.act == Act::Encode)
-            EncodeImage(*ctx);
+            EncodeImage(ctx->Doc, ctx->Image);
         else
-            DecodeImage(*ctx);
+            DecodeImage(ctx->Image, ctx->Doc);
         e.check(*ctx);
     }
 }
@@ -370,7 +370,7 @@ TEST(ImageCodec, EveryOptionByteSitsAtItsAddress) {
     OptionFeaturesExtRecord& x = ctx->Doc.Data.OptionFeaturesExt;
     for (const auto& b : features) f.*b.field = value(b.address);
     for (const auto& b : ext) x.*b.field = value(b.address);
-    EncodeImage(*ctx);
+    EncodeImage(ctx->Doc, ctx->Image);
     for (const auto& b : features)
         EXPECT_EQ(ctx->Image[b.address], value(b.address)) << std::hex << b.address;
     for (const auto& b : ext)
@@ -381,7 +381,7 @@ TEST(ImageCodec, EveryOptionByteSitsAtItsAddress) {
     auto back = FreshContext();
     ctx->Image[0x3D7E] = 0x9C;  // SingleTone is read, though never written
     back->Image = ctx->Image;
-    DecodeImage(*back);
+    DecodeImage(back->Image, back->Doc);
     const OptionFeaturesRecord& bf = back->Doc.Data.OptionSettings.OptionFeatures;
     const OptionFeaturesExtRecord& bx = back->Doc.Data.OptionFeaturesExt;
     for (const auto& b : features)
@@ -421,7 +421,7 @@ TEST(ImageCodec, EncoderKeepsOutOfRangeValuesInTheirPlace) {
     doc.Data.RogerBeepTones[7].Tone[13].ToneLength = 256 + 9;
     doc.Data.RogerBeepTones[7].InterTime = -2;
 
-    EncodeImage(*ctx);
+    EncodeImage(ctx->Doc, ctx->Image);
     const CodeplugImage& img = ctx->Image;
     EXPECT_EQ(Bytes(img, 0x0000, 16), std::vector<uint8_t>(16, 0xFF));
     EXPECT_EQ(Bytes(img, 0x0010, 16), std::vector<uint8_t>(16, 0xFF));  // group 0 untouched
@@ -451,8 +451,8 @@ TEST(ImageCodec, EncodingDoesNotDependOnThePreviousImage) {
     }
     std::mt19937 rng(7);
     for (auto& b : dirty->Image) b = static_cast<uint8_t>(rng());
-    EncodeImage(*clean);
-    EncodeImage(*dirty);
+    EncodeImage(clean->Doc, clean->Image);
+    EncodeImage(dirty->Doc, dirty->Image);
     EXPECT_EQ(clean->Image, dirty->Image);
 }
 
@@ -470,7 +470,7 @@ TEST(ImageCodec, DecodingRulesForDamagedOrForeignSlots) {
     PutBytes(img, 0x3210, {0x28, 0x00, 0x00, 0xFF, 0x7F, 0x99, 0x99, 0x99, 0x10, 0x00});
     PutBytes(img, 0x3220, {0x00, 0x00, 0x10, 0x64, 0x80, 0xFA, 0x00, 0x00, 0x00, 0x00});
 
-    DecodeImage(*ctx);
+    DecodeImage(ctx->Image, ctx->Doc);
     const ChannelRecord& c = ctx->Doc.Channels[0][0];
     EXPECT_EQ(c.ChNo, 1);
     EXPECT_EQ(Clean(c.RxFreq), "28015000");  // channel offsets are ignored
@@ -492,8 +492,8 @@ TEST(ImageCodec, DecodingArbitraryBytesGivesUsableRecords) {
         auto ctx = FreshContext();
         std::mt19937 rng(seed);
         for (auto& b : ctx->Image) b = static_cast<uint8_t>(rng());
-        DecodeImage(*ctx);
-        DecodeRmgData(*ctx);
+        DecodeImage(ctx->Image, ctx->Doc);
+        DecodeRmgData(ctx->Image, ctx->Rmg);
         const Codeplug& doc = ctx->Doc;
         auto usable = [](const ChannelRecord& c) {
             const std::string rx = CleanText(c.RxFreq);
@@ -553,7 +553,7 @@ TEST(ImageCodec, RmgTextsDecodeChineseCodePage) {
     PutText(img, L::kRmgMaintainedReason, reason);
     ctx->Rmg.FirmwareVersion = "V2.00";
 
-    DecodeRmgData(*ctx);
+    DecodeRmgData(ctx->Image, ctx->Rmg);
     const RmgDataRecord& r = ctx->Rmg;
     EXPECT_EQ(r.Seller, "ZB中文经销商");
     EXPECT_EQ(r.DealerCode, "A\uFFFD");

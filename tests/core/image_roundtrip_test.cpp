@@ -253,7 +253,7 @@ void PutText(CodeplugImage& image, int address, int size, std::string t, uint8_t
 // An image such as the encoder could have written: every byte it owns is set, the rest stays
 // as cleared.
 void GenerateImage(Gen& gen, AppContext& ctx) {
-    ClearImage(ctx);
+    ClearImage(ctx.Image);
     CodeplugImage& img = ctx.Image;
     for (int g = 0; g < kGroupCount; ++g) {
         const int density = gen.Int(0, 100);
@@ -308,10 +308,10 @@ TEST(ImageRoundTrip, EncodeThenDecodeGivesBackEveryFieldTheImageHolds) {
         gen.Document(*before);  // what the document held before the read
 
         ctx->Doc = *source;
-        ClearImage(*ctx);
-        EncodeImage(*ctx);
+        ClearImage(ctx->Image);
+        EncodeImage(ctx->Doc, ctx->Image);
         ctx->Doc = *before;
-        DecodeImage(*ctx);
+        DecodeImage(ctx->Image, ctx->Doc);
 
         ExpectSameDocument(ctx->Doc, Expected(*source, *before));
         if (HasFailure()) break;
@@ -327,9 +327,9 @@ TEST(ImageRoundTrip, DecodeThenEncodeGivesBackEveryWrittenByte) {
         GenerateImage(gen, *ctx);
         const CodeplugImage original = ctx->Image;
 
-        DecodeImage(*ctx);
-        ClearImage(*ctx);
-        EncodeImage(*ctx);
+        DecodeImage(ctx->Image, ctx->Doc);
+        ClearImage(ctx->Image);
+        EncodeImage(ctx->Doc, ctx->Image);
 
         int firstDifference = -1;
         for (int a = L::kWriteStart; a < L::kWriteEnd && firstDifference < 0; ++a)

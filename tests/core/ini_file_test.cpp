@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "app/file_util.h"
-#include "app/ini_file.h"
+#include "base/file_util.h"
+#include "base/ini_file.h"
 
 using namespace zb;
 

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include "app/context.h"
-#include "app/ini_file.h"
 #include "app/language_choice.h"
+#include "base/ini_file.h"
 
 using namespace zb;
 namespace fs = std::filesystem;

@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/file_util.h"
+#include "base/file_util.h"
 #include "support/pty_pair.h"
 #include "support/run_program.h"
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
 #include "codeplug/image_codec.h"
 #include "link/link_engine.h"
+#include "link/link_texts.h"
 #include "link/packets.h"
 #include "link_fixture.h"
 
@@ -37,8 +37,8 @@ void FillDocument(Codeplug& doc) {
 void LoadRadio(sim::RadioSim& radio) {
     AppContext ref;
     FillDocument(ref.Doc);
-    ClearImage(ref);
-    EncodeImage(ref);
+    ClearImage(ref.Image);
+    EncodeImage(ref.Doc, ref.Image);
     std::copy(ref.Image.begin(), ref.Image.begin() + kReadRangeEnd, radio.memory.begin());
 }
 

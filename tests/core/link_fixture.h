@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "codeplug/image_codec.h"
 #include "app/context.h"
+#include "base/timer.h"
+#include "codeplug/image_codec.h"
 #include "link/serial_line.h"
-#include "link/timer.h"
 #include "sim/radio_sim.h"
 
 namespace zb::test {
@@ -213,9 +213,9 @@ inline constexpr int kReadRangeEnd = 0x3DC0;
 // The document a complete read of the radio gives.
 inline Codeplug DocumentOf(const sim::RadioSim& radio) {
     AppContext expected;
-    ClearImage(expected);
+    ClearImage(expected.Image);
     std::copy(radio.memory.begin(), radio.memory.begin() + kReadRangeEnd, expected.Image.begin());
-    DecodeImage(expected);
+    DecodeImage(expected.Image, expected.Doc);
     return expected.Doc;
 }
 

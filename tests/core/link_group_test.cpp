@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
 #include "link/link_engine.h"
+#include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/radio_count.h"
 #include "link_fixture.h"

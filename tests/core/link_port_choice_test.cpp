@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/context.h"
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 #include "link/port_choice.h"
 #include "support/temp_dir.h"
 

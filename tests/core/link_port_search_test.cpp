@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
 #include "codeplug/image_codec.h"
 #include "link/link_engine.h"
 #include "link/link_texts.h"

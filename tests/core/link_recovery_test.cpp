@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
 #include "codeplug/image_codec.h"
 #include "files/version_table.h"
 #include "link/link_engine.h"
+#include "link/link_texts.h"
 #include "link/packets.h"
 #include "link_fixture.h"
 

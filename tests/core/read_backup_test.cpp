@@ -7,7 +7,7 @@
 #include <ctime>
 #include <filesystem>
 
-#include "app/file_util.h"
+#include "base/file_util.h"
 #include "files/data_files.h"
 #include "link/link_engine.h"
 #include "link/read_backup.h"

@@ -5,13 +5,13 @@
 #include <unistd.h>
 
 #include "app/context.h"
-#include "app/file_util.h"
 #include "app/folders.h"
-#include "app/platform_paths.h"
-#include "app/ini_file.h"
 #include "app/settings_file.h"
 #include "app/startup.h"
 #include "app/system_locale.h"
+#include "base/file_util.h"
+#include "base/ini_file.h"
+#include "base/platform_paths.h"
 
 using namespace zb;
 namespace fs = std::filesystem;

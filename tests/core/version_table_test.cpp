@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/context.h"
-#include "app/file_util.h"
+#include "base/file_util.h"
 #include "files/version_table.h"
 #include "support/temp_dir.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "link/timer.h"
+#include "base/timer.h"
 
 namespace zb::test {
 

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "app/link_radio_commands.h"
-#include "app/messages.h"
 #include "core/link_fixture.h"
+#include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/ui/frm_m_progress.h"
 #include "link/ui/frm_mul_set.h"

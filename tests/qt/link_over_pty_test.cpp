@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "link/link_engine.h"
+#include "link/link_texts.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_serial_line.h"

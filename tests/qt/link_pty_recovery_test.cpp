@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "link/link_engine.h"
+#include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"

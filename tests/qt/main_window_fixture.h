@@ -16,7 +16,7 @@
 #include "app/radio_commands.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/ui_text.h"
-#include "codeplug/defaults.h"
+#include "files/templates.h"
 #include "support/temp_dir.h"
 
 namespace zb::test {

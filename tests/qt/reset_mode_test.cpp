@@ -6,7 +6,7 @@
 
 #include "app/context.h"
 #include "app/ui/frm_reset_mode.h"
-#include "app/ui/list_ops.h"
+#include "base/ui/list_ops.h"
 
 using namespace zb;
 using namespace zb::ui;

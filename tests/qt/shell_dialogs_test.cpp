@@ -15,7 +15,6 @@
 #include <QTimer>
 
 #include "app/context.h"
-#include "app/ini_file.h"
 #include "app/ui/frm_about.h"
 #include "app/ui/frm_com_set.h"
 #include "app/ui/frm_model_info.h"
@@ -24,10 +23,11 @@
 #include "app/ui/frm_set_language.h"
 #include "app/ui/frm_splash.h"
 #include "app/ui/gui_prompter.h"
+#include "base/ini_file.h"
 #include "link/serial_line.h"
 #include "main_window_fixture.h"
-#include "support/temp_dir.h"
 #include "support/qt_find.h"
+#include "support/temp_dir.h"
 
 using namespace zb;
 using namespace zb::ui;

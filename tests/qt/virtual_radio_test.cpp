@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "app/link_radio_commands.h"
-#include "app/messages.h"
+#include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"

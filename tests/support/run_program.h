@@ -9,7 +9,7 @@
 #include <sys/wait.h>
 #include <vector>
 
-#include "app/file_util.h"
+#include "base/file_util.h"
 #include "support/temp_dir.h"
 
 namespace zb::test {

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "app/platform_paths.h"
 #include "app/startup.h"
+#include "base/platform_paths.h"
 
 namespace zb::cli {
 

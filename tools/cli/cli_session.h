@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/context.h"
-#include "app/prompter.h"
+#include "base/prompter.h"
 #include "cli_args.h"
 
 namespace zb::cli {

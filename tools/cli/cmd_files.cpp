@@ -1,17 +1,17 @@
 // File commands: new, show, encode, decode.
 #include <iostream>
 
-#include "app/file_util.h"
+#include "base/file_util.h"
 #include "channels/freq_rules.h"
 #include "cli_session.h"
 #include "codeplug/calendar.h"
-#include "codeplug/defaults.h"
 #include "codeplug/identity.h"
 #include "codeplug/image_codec.h"
 #include "codeplug/text_util.h"
 #include "codeplug/tone_tables.h"
 #include "command.h"
 #include "files/data_files.h"
+#include "files/templates.h"
 #include "json_dump.h"
 
 namespace zb::cli {
@@ -144,8 +144,8 @@ int RunEncode(const std::vector<std::string>& words) {
     auto s = StartSession(args);
     if (!s) return 2;
     if (!GuardedLoad(s->ctx, args.positional()[0])) return 1;
-    ClearImage(s->ctx);
-    EncodeImage(s->ctx);
+    ClearImage(s->ctx.Image);
+    EncodeImage(s->ctx.Doc, s->ctx.Image);
     const std::string bytes(s->ctx.Image.begin(), s->ctx.Image.end());
     if (!WriteFileAtomically(args.positional()[1], bytes)) {
         PrintError("cannot write " + args.positional()[1]);
@@ -166,8 +166,8 @@ int RunDecode(const std::vector<std::string>& words) {
     auto s = StartSession(args);
     if (!s) return 2;
     std::copy(bytes->begin(), bytes->end(), s->ctx.Image.begin());
-    DecodeImage(s->ctx);
-    DecodeRmgData(s->ctx);
+    DecodeImage(s->ctx.Image, s->ctx.Doc);
+    DecodeRmgData(s->ctx.Image, s->ctx.Rmg);
     return Save(*s, args.positional()[1]) ? 0 : 1;
 }
 

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string_view>
 
-#include "app/text_table.h"
+#include "base/text_table.h"
 #include "cli_session.h"
 #include "codeplug/calendar.h"
 #include "codeplug/identity.h"

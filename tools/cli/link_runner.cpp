@@ -15,9 +15,9 @@
 #include <chrono>
 #include <iostream>
 
-#include "app/messages.h"
 #include "codeplug/image_layout.h"
 #include "link/link_engine.h"
+#include "link/link_texts.h"
 
 namespace zb::cli {
 namespace {

@@ -8,8 +8,8 @@
 #include <set>
 #include <string>
 
+#include "base/platform_paths.h"
 #include "cli_session.h"
-#include "app/platform_paths.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_serial_line.h"

@@ -26,7 +26,6 @@
 #include "app/link_radio_commands.h"
 #include "app/main_commands.h"
 #include "app/startup.h"
-#include "app/text_table.h"
 #include "app/ui/frm_about.h"
 #include "app/ui/frm_com_set.h"
 #include "app/ui/frm_emg.h"
@@ -36,15 +35,16 @@
 #include "app/ui/frm_radio_info_set.h"
 #include "app/ui/frm_set_language.h"
 #include "app/ui/frm_splash.h"
-#include "link/ui/frm_m_progress.h"
-#include "link/ui/frm_mul_set.h"
-#include "link/ui/frm_radio_info.h"
 #include "app/ui/ui_text.h"
+#include "base/text_table.h"
 #include "channels/channel_edit.h"
 #include "codeplug/tone_tables.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_timer.h"
+#include "link/ui/frm_m_progress.h"
+#include "link/ui/frm_mul_set.h"
+#include "link/ui/frm_radio_info.h"
 
 namespace {
 

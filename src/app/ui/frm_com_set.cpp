@@ -7,12 +7,11 @@
 #include <QTimer>
 
 #include "app/context.h"
-#include "app/messages.h"
-#include "app/trapped.h"
+#include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
+#include "base/trapped.h"
 #include "link/link_texts.h"
 #include "link/serial_line.h"
-#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 namespace {
@@ -63,7 +62,7 @@ void FrmComSet::ApplyLanguage() {
 void FrmComSet::ReShowComPort() { FillList(PortID); }
 
 void FrmComSet::FillList(int portToShow) {
-    RunTrapped(ctx_, "FrmComSet_ReShowComPort", [&] {
+    RunTrapped(*ctx_.prompter, "FrmComSet_ReShowComPort", [&] {
         choice_ = BuildPortChoice(ctx_.ports ? ctx_.ports->ListPorts() : std::vector<int>{}, portToShow);
         PortID = choice_.portId;
         QStringList texts;
@@ -80,7 +79,7 @@ void FrmComSet::FillList(int portToShow) {
 }
 
 void FrmComSet::CommandOK_Click() {
-    RunTrapped(ctx_, "FrmComSet_CommandOK_Click", [&] {
+    RunTrapped(*ctx_.prompter, "FrmComSet_CommandOK_Click", [&] {
         ConfirmPortChoice(ctx_, choice_);
     });
     accept();

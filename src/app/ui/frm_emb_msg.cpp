@@ -7,12 +7,12 @@
 
 #include "app/context.h"
 #include "app/local_info_rules.h"
-#include "app/messages.h"
-#include "app/trapped.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/radio_text_filter.h"
-#include "app/ui/ui_text.h"
 #include "app/ui/ui_layout.h"
+#include "app/ui/ui_text.h"
+#include "base/messages.h"
+#include "base/trapped.h"
 
 namespace zb::ui {
 namespace {
@@ -56,7 +56,7 @@ void FrmEmbMsg::ApplyLanguage() {
 }
 
 void FrmEmbMsg::StoreLine(int index) {
-    RunTrapped(ctx_, "FrmEmbMsg_Text1_Validate", [&] {
+    RunTrapped(*ctx_.prompter, "FrmEmbMsg_Text1_Validate", [&] {
         StoreMessageLine(Line(ctx_, index), Std(boxes_[index]->text()));
     });
 }

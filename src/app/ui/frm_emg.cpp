@@ -10,11 +10,11 @@
 
 #include "app/context.h"
 #include "app/local_info_rules.h"
-#include "app/messages.h"
-#include "app/trapped.h"
-#include "app/ui/list_ops.h"
-#include "app/ui/ui_text.h"
 #include "app/ui/ui_layout.h"
+#include "app/ui/ui_text.h"
+#include "base/messages.h"
+#include "base/trapped.h"
+#include "base/ui/list_ops.h"
 
 namespace zb::ui {
 namespace {
@@ -115,7 +115,7 @@ void FrmEMG::ApplyLanguage() {
 }
 
 void FrmEMG::ShowByData() {
-    RunTrapped(ctx_, "FrmEMG_ShowByData", [&] {
+    RunTrapped(*ctx_.prompter, "FrmEMG_ShowByData", [&] {
         lists_[0]->clear();
         lists_[0]->addItem(QStringLiteral("ZB_347RX"));
         lists_[0]->setCurrentIndex(0);

@@ -17,14 +17,14 @@
 #include "app/main_menu.h"
 #include "app/messages.h"
 #include "app/radio_commands.h"
-#include "app/trapped.h"
 #include "app/ui/editor_windows.h"
 #include "app/ui/frm_main_parts.h"
 #include "app/ui/main_link_views.h"
 #include "app/ui/ui_text.h"
 #include "app/window_arrange.h"
+#include "base/trapped.h"
 #include "channels/channel_views.h"
-#include "codeplug/defaults.h"
+#include "files/templates.h"
 #include "link/port_choice.h"
 
 namespace zb::ui {
@@ -99,7 +99,7 @@ frmMain::~frmMain() {
 }
 
 void frmMain::Form_Load() {
-    RunTrapped(ctx_, "frmMain_Form_Load", [&] {
+    RunTrapped(*ctx_.prompter, "frmMain_Form_Load", [&] {
         RestorePlacement();
         for (const char* hidden : {"mnuWindowTileHorizontal", "mnuWindowTileVertical",
                                    "mnuWindowArrangeIcons", "mnuTools", "mnuFleetSync",
@@ -203,7 +203,7 @@ QStringList frmMain::OpenChildKeys() const {
 }
 
 void frmMain::ShowChild(const QString& key) {
-    RunTrapped(ctx_, "frmMain_ShowChild", [&] {
+    RunTrapped(*ctx_.prompter, "frmMain_ShowChild", [&] {
         if (QMdiSubWindow* open = SubWindowOf(key)) {
             mdi_->setActiveSubWindow(open);
             open->widget()->setFocus();
@@ -302,7 +302,7 @@ std::optional<std::string> frmMain::DefaultChooser(bool save, const std::string&
 void frmMain::CheckLanguage() {
     if (ctx_.settings.LanguageIndex == lastLanguage_) return;
     lastLanguage_ = ctx_.settings.LanguageIndex;
-    RunTrapped(ctx_, "frmMain_Form_Activate", [&] {
+    RunTrapped(*ctx_.prompter, "frmMain_Form_Activate", [&] {
         Change_Language();
         LoadBKPic();
         SetDocumentCaption(ctx_);

@@ -11,10 +11,10 @@
 
 #include "app/context.h"
 #include "app/main_menu.h"
-#include "app/messages.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/frm_main_parts.h"
 #include "app/ui/ui_text.h"
+#include "features/text_by_id.h"
 
 namespace zb::ui {
 

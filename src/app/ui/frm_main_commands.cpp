@@ -9,7 +9,6 @@
 #include "app/context.h"
 #include "app/document_lifecycle.h"
 #include "app/radio_commands.h"
-#include "app/trapped.h"
 #include "app/ui/frm_about.h"
 #include "app/ui/frm_com_set.h"
 #include "app/ui/frm_emg.h"
@@ -19,7 +18,8 @@
 #include "app/ui/frm_radio_info_set.h"
 #include "app/ui/frm_set_language.h"
 #include "app/ui/ui_text.h"
-#include "codeplug/defaults.h"
+#include "base/trapped.h"
+#include "files/templates.h"
 #include "link/link_engine.h"
 #include "link/ui/frm_m_progress.h"
 #include "link/ui/frm_mul_set.h"
@@ -34,7 +34,7 @@ constexpr TextTable kNotAvailable{"This command needs the radio link, which is n
 }  // namespace
 
 void frmMain::ShowModal(const char* traceName, const std::function<void()>& dialog) {
-    RunTrapped(ctx_, traceName, dialog);
+    RunTrapped(*ctx_.prompter, traceName, dialog);
 }
 
 void frmMain::ReadRMGDataFromRadio() {
@@ -42,7 +42,7 @@ void frmMain::ReadRMGDataFromRadio() {
         ctx_.prompter->Show(Text(ctx_, kNotAvailable), Icon::Information);
         return;
     }
-    RunTrapped(ctx_, "frmMain_ReadRMGDataFromRadio", [&] { radio_->ReadRmgData(true); });
+    RunTrapped(*ctx_.prompter, "frmMain_ReadRMGDataFromRadio", [&] { radio_->ReadRmgData(true); });
 }
 
 void frmMain::CommitPendingEdits() {
@@ -82,7 +82,7 @@ frmMProgress* frmMain::OpenGroupProgress(const std::string& caption) {
     groupProgress_->setWindowModality(Qt::ApplicationModal);
     if (!caption.empty()) groupProgress_->setWindowTitle(Qs(caption));
     groupProgress_->onUserClose = [this] {
-        RunTrapped(ctx_, "frmMProgress_Form_Unload", [&] { CloseGroupWindow(ctx_); });
+        RunTrapped(*ctx_.prompter, "frmMProgress_Form_Unload", [&] { CloseGroupWindow(ctx_); });
         CloseProgress();  // in case no conversation was left to end
     };
     groupProgress_->show();
@@ -111,7 +111,7 @@ void frmMain::MWriteToRadio() {
         FrmMulSet dialog(ctx_, this);
         confirmed = dialog.exec() == QDialog::Accepted;
     });
-    if (confirmed) RunTrapped(ctx_, "frmMain_mnuMWriteToRadio", [&] { radio_->WriteToGroup(); });
+    if (confirmed) RunTrapped(*ctx_.prompter, "frmMain_mnuMWriteToRadio", [&] { radio_->WriteToGroup(); });
 }
 
 void frmMain::ToolbarClick(const QString& key) {
@@ -133,14 +133,14 @@ void frmMain::RunCommand(Command command) {
         return;
     }
     switch (command) {
-        case Command::FileNew: RunTrapped(ctx_, "frmMain_mnuFileNew", [&] { NewDocument(ctx_); }); break;
+        case Command::FileNew: RunTrapped(*ctx_.prompter, "frmMain_mnuFileNew", [&] { NewDocument(ctx_); }); break;
         case Command::NewWithoutWarning:
-            RunTrapped(ctx_, "frmMain_LoadNewDoc", [&] { LoadNewDoc(ctx_); });
+            RunTrapped(*ctx_.prompter, "frmMain_LoadNewDoc", [&] { LoadNewDoc(ctx_); });
             break;
-        case Command::FileOpen: RunTrapped(ctx_, "frmMain_mnuFileOpen", [&] { OpenDocument(ctx_); }); break;
-        case Command::FileSave: RunTrapped(ctx_, "frmMain_mnuFileSave", [&] { SaveDocument(ctx_); }); break;
+        case Command::FileOpen: RunTrapped(*ctx_.prompter, "frmMain_mnuFileOpen", [&] { OpenDocument(ctx_); }); break;
+        case Command::FileSave: RunTrapped(*ctx_.prompter, "frmMain_mnuFileSave", [&] { SaveDocument(ctx_); }); break;
         case Command::FileSaveAs:
-            RunTrapped(ctx_, "frmMain_mnuFileSaveAs", [&] { SaveDocumentAs(ctx_); });
+            RunTrapped(*ctx_.prompter, "frmMain_mnuFileSaveAs", [&] { SaveDocumentAs(ctx_); });
             break;
         case Command::FilePrint: break;  // the print list window has no actions
         case Command::FileExit: close(); break;
@@ -152,10 +152,10 @@ void frmMain::RunCommand(Command command) {
             break;
         case Command::Emg: ReadRMGDataFromRadio(); break;
         case Command::ReadFromRadio:
-            RunTrapped(ctx_, "frmMain_mnuReadFromRadio", [&] { radio_->ReadFromRadio(); });
+            RunTrapped(*ctx_.prompter, "frmMain_mnuReadFromRadio", [&] { radio_->ReadFromRadio(); });
             break;
         case Command::WriteToRadio:
-            RunTrapped(ctx_, "frmMain_mnuWriteToRadio", [&] {
+            RunTrapped(*ctx_.prompter, "frmMain_mnuWriteToRadio", [&] {
                 CommitPendingEdits();
                 radio_->WriteToRadio();
             });
@@ -165,7 +165,7 @@ void frmMain::RunCommand(Command command) {
             ctx_.prompter->Show(Text(ctx_, kNotAvailable), Icon::Information);
             break;
         case Command::RadioInfo:
-            RunTrapped(ctx_, "frmMain_mnuRadioInfo", [&] { radio_->ReadRmgData(false); });
+            RunTrapped(*ctx_.prompter, "frmMain_mnuRadioInfo", [&] { radio_->ReadRmgData(false); });
             break;
         case Command::SetRadioInfo:
             ShowModal("frmMain_mnuSetRadioInfo", [&] {
@@ -189,7 +189,7 @@ void frmMain::RunCommand(Command command) {
             CheckLanguage();
             break;
         case Command::Initial:
-            RunTrapped(ctx_, "frmMain_MnuInitial", [&] {
+            RunTrapped(*ctx_.prompter, "frmMain_MnuInitial", [&] {
                 CloseAllChildren();
                 LoadTemplate(ctx_, kFactoryTemplate);
                 OpenChannelWindow();

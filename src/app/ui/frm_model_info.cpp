@@ -6,11 +6,11 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "app/model_choice.h"
-#include "app/trapped.h"
-#include "app/ui/list_ops.h"
 #include "app/ui/ui_text.h"
+#include "base/messages.h"
+#include "base/trapped.h"
+#include "base/ui/list_ops.h"
 
 namespace zb::ui {
 
@@ -37,7 +37,7 @@ FrmModelInfo::FrmModelInfo(AppContext& ctx, QWidget* parent)
     SelectListText(lists_[1], Qs(ctx_.identity.BandText));
 
     connect(ok_, &QPushButton::clicked, this, [this] {
-        RunTrapped(ctx_, "FrmModelInfo_Command1_Click", [&] {
+        RunTrapped(*ctx_.prompter, "FrmModelInfo_Command1_Click", [&] {
             ApplyModelChoice(ctx_, Std(lists_[0]->currentText()), Std(lists_[1]->currentText()));
         });
         accept();

@@ -5,8 +5,8 @@
 #include <QProgressBar>
 
 #include "app/context.h"
-#include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "base/trapped.h"
 
 namespace zb::ui {
 namespace {
@@ -34,18 +34,18 @@ FrmProgress::FrmProgress(AppContext& ctx, QWidget* parent)
     column->addWidget(bar_);
     setMinimumWidth(360);
     ApplyLanguage();
-    RunTrapped(ctx_, "ProgressForm_LoadError", [&] { ShowPercent(0); });
+    RunTrapped(*ctx_.prompter, "ProgressForm_LoadError", [&] { ShowPercent(0); });
 }
 
 void FrmProgress::ApplyLanguage() {
-    RunTrapped(ctx_, "ProgressChangShowByLanguageError", [&] {
+    RunTrapped(*ctx_.prompter, "ProgressChangShowByLanguageError", [&] {
         setWindowTitle(Tr(ctx_, ctx_.link.CommMode == 2 ? kWriteCaption : kReadCaption));
         label1_->setText(Tr(ctx_, kPercentLabel));
     });
 }
 
 void FrmProgress::SetProgressValue(int percent) {
-    RunTrapped(ctx_, "SetProgressValueError", [&] { bar_->setValue(std::clamp(percent, 0, 100)); });
+    RunTrapped(*ctx_.prompter, "SetProgressValueError", [&] { bar_->setValue(std::clamp(percent, 0, 100)); });
 }
 
 void FrmProgress::ShowPercent(int percent) {
@@ -58,7 +58,7 @@ void FrmProgress::showEvent(QShowEvent* event) {
     if (loaded_) return;
     loaded_ = true;
     if (onLoaded && (ctx_.link.CommMode == 1 || ctx_.link.CommMode == 2))
-        RunTrapped(ctx_, "ProgressForm_LoadError", onLoaded);
+        RunTrapped(*ctx_.prompter, "ProgressForm_LoadError", onLoaded);
 }
 
 }  // namespace zb::ui

@@ -9,12 +9,12 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "app/radio_commands.h"
 #include "app/radio_info_rules.h"
-#include "app/trapped.h"
-#include "app/ui/list_ops.h"
 #include "app/ui/ui_text.h"
+#include "base/messages.h"
+#include "base/trapped.h"
+#include "base/ui/list_ops.h"
 #include "codeplug/text_util.h"
 
 namespace zb::ui {
@@ -92,7 +92,7 @@ void FrmRadioInfoSet::SetRadioCommands(RadioCommands* radio) {
 
 // The maker's model tables are not part of this program: the list holds the record's type.
 void FrmRadioInfoSet::ShowRecord() {
-    RunTrapped(ctx_, "FrmRadioInfoSet_ShowData", [&] {
+    RunTrapped(*ctx_.prompter, "FrmRadioInfoSet_ShowData", [&] {
         const ModelInfoRecord& m = ctx_.Doc.Data.ModelInfo;
         {
             const QSignalBlocker quiet(lists_[0]);
@@ -122,7 +122,7 @@ void FrmRadioInfoSet::CommandTimeSync_Click() {
 }
 
 void FrmRadioInfoSet::CommandWrite_Click() {
-    RunTrapped(ctx_, "FrmRadioInfoSet_CommandWrite_Click", [&] {
+    RunTrapped(*ctx_.prompter, "FrmRadioInfoSet_CommandWrite_Click", [&] {
         boxes_[1]->setText(Qs(FixVersionText(Std(boxes_[1]->text()))));
         StoreRadioInfo(ctx_, Std(lists_[0]->currentText()), Std(lists_[1]->currentText()),
                        Std(boxes_[0]->text()), Std(boxes_[1]->text()));
@@ -131,7 +131,7 @@ void FrmRadioInfoSet::CommandWrite_Click() {
 }
 
 void FrmRadioInfoSet::CommandRead_Click() {
-    RunTrapped(ctx_, "FrmRadioInfoSet_CommandRead_Click", [&] {
+    RunTrapped(*ctx_.prompter, "FrmRadioInfoSet_CommandRead_Click", [&] {
         if (radio_ != nullptr && radio_->Available()) radio_->ReadRmgData(false);
     });
 }

@@ -6,13 +6,13 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "app/reset_mode_rules.h"
-#include "app/trapped.h"
 #include "app/ui/frm_main.h"
-#include "app/ui/list_ops.h"
-#include "app/ui/ui_text.h"
 #include "app/ui/ui_layout.h"
+#include "app/ui/ui_text.h"
+#include "base/messages.h"
+#include "base/trapped.h"
+#include "base/ui/list_ops.h"
 
 namespace zb::ui {
 namespace {
@@ -66,7 +66,7 @@ void FrmResetMode::ApplyLanguage() {
 }
 
 void FrmResetMode::ReshowByCh(bool rIsGroupValid) {
-    RunTrapped(ctx_, "FrmResetMode_ReshowByCh", [&] {
+    RunTrapped(*ctx_.prompter, "FrmResetMode_ReshowByCh", [&] {
         if (rIsGroupValid) FillGroupLists();
         ShowData();
     });
@@ -92,7 +92,7 @@ void FrmResetMode::ShowData() {
 // A band without a valid group has nothing to choose: its selection is left as it is and
 // its channel list stays empty, so no group outside the band is ever stored.
 void FrmResetMode::ListClick(int k) {
-    RunTrapped(ctx_, "FrmResetMode_Combo1_Click", [&] {
+    RunTrapped(*ctx_.prompter, "FrmResetMode_Combo1_Click", [&] {
         auto& reset = ctx_.Doc.Data.OptionSettings.ResetSelect;
         QComboBox* list = List(k);
         if (!IsGroupList(k)) {

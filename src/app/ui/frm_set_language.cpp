@@ -8,10 +8,10 @@
 
 #include "app/context.h"
 #include "app/language_choice.h"
-#include "app/messages.h"
-#include "app/trapped.h"
-#include "app/ui/ui_text.h"
 #include "app/ui/ui_layout.h"
+#include "app/ui/ui_text.h"
+#include "base/messages.h"
+#include "base/trapped.h"
 
 namespace zb::ui {
 
@@ -49,7 +49,7 @@ void FrmSetLanguage::ApplyLanguage() {
 }
 
 void FrmSetLanguage::Command1_Click() {
-    RunTrapped(ctx_, "FrmSetLanguage_Command1_Click", [&] {
+    RunTrapped(*ctx_.prompter, "FrmSetLanguage_Command1_Click", [&] {
         if (!ApplyLanguageChoice(ctx_, Std(combo_->currentText())))
             ctx_.prompter->Show(Text(ctx_, msg::FileError), Icon::Critical);
     });

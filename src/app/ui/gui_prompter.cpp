@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "app/ui/ui_text.h"
+#include "base/messages.h"
 
 namespace zb::ui {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Messages and questions as modal message boxes over the active window.
 
-#include "app/prompter.h"
+#include "base/prompter.h"
 
 namespace zb {
 struct AppContext;

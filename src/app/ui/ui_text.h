@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "app/context.h"
-#include "app/text_table.h"
+#include "base/text_table.h"
 
 namespace zb::ui {
 

@@ -22,15 +22,15 @@
 #include <string>
 
 #include "app/context.h"
-#include "app/messages.h"
+#include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
+#include "base/messages.h"
 #include "channels/channel_edit.h"
 #include "channels/channel_table_texts.h"
 #include "channels/freq_rules.h"
 #include "codeplug/text_util.h"
 #include "codeplug/tone_tables.h"
 #include "features/roger_beep_rules.h"
-#include "app/ui/ui_layout.h"
 
 namespace zb {
 namespace {

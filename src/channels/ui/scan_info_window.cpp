@@ -9,11 +9,11 @@
 #include <QVBoxLayout>
 
 #include "app/context.h"
-#include "app/messages.h"
+#include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
+#include "base/messages.h"
 #include "channels/scan_info_rules.h"
 #include "channels/scan_info_texts.h"
-#include "app/ui/ui_layout.h"
 
 namespace zb {
 namespace {

@@ -14,10 +14,10 @@
 #include <QVBoxLayout>
 
 #include "app/context.h"
-#include "app/messages.h"
-#include "app/ui/ui_text.h"
-#include "features/ui/option_features_window.h"
 #include "app/ui/ui_layout.h"
+#include "app/ui/ui_text.h"
+#include "base/messages.h"
+#include "features/ui/option_features_window.h"
 
 namespace zb {
 namespace {

@@ -14,14 +14,15 @@
 #include <QVBoxLayout>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "app/ui/ui_text.h"
-#include "link/qt/qt_timer.h"
+#include "base/messages.h"
 #include "features/roger_beep_edit.h"
+#include "features/text_by_id.h"
 #include "features/ui/qt_tone_output.h"
 #include "features/ui/roger_beep_window.h"
 #include "features/ui/tone_graph_view.h"
 #include "features/wav_export.h"
+#include "link/qt/qt_timer.h"
 
 namespace zb {
 namespace {

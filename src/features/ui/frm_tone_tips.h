@@ -7,8 +7,8 @@
 #include <functional>
 #include <memory>
 
+#include "base/timer.h"
 #include "features/tone_player.h"
-#include "link/timer.h"
 
 class QComboBox;
 class QLabel;

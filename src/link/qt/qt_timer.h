@@ -3,7 +3,7 @@
 
 #include <QTimer>
 
-#include "link/timer.h"
+#include "base/timer.h"
 
 namespace zb {
 

@@ -37,11 +37,10 @@ int VirtualRadio::ChoosePort(PortDirectory* systemPorts, PortNumbers* numbers) {
 // What a radio holds when it is new: the start-up document, no production record but a
 // serial number that tells it apart.
 void VirtualRadio::FillFreshMemory(AppContext& ctx) {
-    const CodeplugImage kept = ctx.Image;
-    EncodeImage(ctx);
+    CodeplugImage fresh;
+    EncodeImage(ctx.Doc, fresh);
     auto& memory = device_.radio.memory;
-    std::copy(ctx.Image.begin(), ctx.Image.begin() + layout::kRmgAreaStart, memory.begin());
-    ctx.Image = kept;
+    std::copy(fresh.begin(), fresh.begin() + layout::kRmgAreaStart, memory.begin());
     std::fill(memory.begin() + layout::kRmgTextStart, memory.begin() + layout::kRmgTextEnd, uint8_t{' '});
     std::copy(std::begin(kSerialText), std::end(kSerialText) - 1,
               memory.begin() + layout::kRmgSerialNo.address);

@@ -9,8 +9,8 @@
 #include <algorithm>
 
 #include "app/context.h"
-#include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "base/trapped.h"
 #include "link/link_texts.h"
 
 namespace zb::ui {
@@ -48,7 +48,7 @@ frmMProgress::frmMProgress(AppContext& ctx, QWidget* parent)
 }
 
 void frmMProgress::ApplyLanguage() {
-    RunTrapped(ctx_, "ProgressChangShowByLanguageError", [&] {
+    RunTrapped(*ctx_.prompter, "ProgressChangShowByLanguageError", [&] {
         setWindowTitle(Tr(ctx_, msg::WriteCaption));
         label1_->setText(Tr(ctx_, msg::PercentLabel));
         label4_->setText(Tr(ctx_, msg::RadioNumberLabel));
@@ -56,7 +56,7 @@ void frmMProgress::ApplyLanguage() {
 }
 
 void frmMProgress::ShowPercent(int percent) {
-    RunTrapped(ctx_, "SetProgressValueError", [&] {
+    RunTrapped(*ctx_.prompter, "SetProgressValueError", [&] {
         bar1_->setValue(std::clamp(percent, 0, 100));
         label2_->setText(QStringLiteral("%1%").arg(percent));
     });

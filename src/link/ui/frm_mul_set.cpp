@@ -7,12 +7,11 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/messages.h"
-#include "app/trapped.h"
+#include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
+#include "base/trapped.h"
 #include "link/link_texts.h"
 #include "link/radio_count.h"
-#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 namespace {
@@ -58,7 +57,7 @@ void FrmMulSet::ApplyLanguage() {
 }
 
 void FrmMulSet::Command1_Click() {
-    RunTrapped(ctx_, "FrmMulSet_Command1_Click", [&] {
+    RunTrapped(*ctx_.prompter, "FrmMulSet_Command1_Click", [&] {
         if (ConfirmRadioCount(ctx_, Std(text1_->text()))) {
             accept();
             return;

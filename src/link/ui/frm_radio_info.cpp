@@ -7,13 +7,13 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/messages.h"
 #include "app/radio_info_rules.h"
-#include "app/trapped.h"
+#include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
+#include "base/messages.h"
+#include "base/trapped.h"
 #include "codeplug/identity.h"
 #include "codeplug/text_util.h"
-#include "app/ui/ui_layout.h"
 
 namespace zb::ui {
 namespace {
@@ -56,7 +56,7 @@ void FrmRadioInfo::ApplyLanguage() {
 }
 
 void FrmRadioInfo::ShowRecord() {
-    RunTrapped(ctx_, "FrmRadioInfo_ShowData", [&] {
+    RunTrapped(*ctx_.prompter, "FrmRadioInfo_ShowData", [&] {
         const ModelInfoRecord& m = ctx_.Doc.Data.ModelInfo;
         boxes_[0]->setText(Qs(ShownModelType(ctx_)));
         boxes_[1]->setText(Qs(BandTextOf(m.RadioBandCode)));

@@ -1,4 +1,4 @@
-#include "app/messages.h"
+#include "features/text_by_id.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "app/ui/list_ops.h"
+#include "base/ui/list_ops.h"
 
 #include <QComboBox>
 

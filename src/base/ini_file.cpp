@@ -1,6 +1,6 @@
-#include "app/ini_file.h"
+#include "base/ini_file.h"
 
-#include "app/file_util.h"
+#include "base/file_util.h"
 
 #include <cctype>
 #include <charconv>

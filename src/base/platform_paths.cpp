@@ -1,4 +1,4 @@
-#include "app/platform_paths.h"
+#include "base/platform_paths.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -5,6 +5,8 @@
 
 namespace zb {
 
+inline constexpr const char* kSettingsSection = "language";  // the section of mysetup.ini
+
 struct Folders {
     std::string programFolder;  // the executable's folder
     std::string baseFolder;     // its parent: "language", "Version.ini" live here
@@ -21,5 +23,9 @@ struct Settings {
     int MultiWriteEnabled = 0; // shows "Write to Group of Radios" when 1
     std::string settingsPath;  // the mysetup.ini in use
 };
+
+// Writes one key of section "language" of the settings file as decimal text; false when it
+// cannot be written.
+bool WriteSettingKey(const Settings& settings, const std::string& key, int value);
 
 }  // namespace zb
