@@ -6,13 +6,13 @@
 #include <memory>
 
 #include "app/context.h"
-#include "app/link_radio_commands.h"
 #include "app/qt/qt_program_launcher.h"
 #include "app/startup.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/frm_splash.h"
 #include "app/ui/gui_prompter.h"
 #include "base/platform_paths.h"
+#include "link/link_radio_commands.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_serial_line.h"

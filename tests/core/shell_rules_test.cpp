@@ -4,16 +4,16 @@
 #include <set>
 
 #include "app/context.h"
-#include "app/local_info_rules.h"
 #include "app/main_commands.h"
 #include "app/main_menu.h"
 #include "app/model_choice.h"
-#include "app/radio_info_rules.h"
-#include "app/reset_mode_rules.h"
 #include "base/ini_file.h"
+#include "channels/reset_mode_rules.h"
 #include "codeplug/text_util.h"
+#include "features/local_info_rules.h"
 #include "features/text_by_id.h"
 #include "link/port_choice.h"
+#include "link/radio_info_rules.h"
 #include "support/temp_dir.h"
 
 using namespace zb;

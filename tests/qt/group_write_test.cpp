@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/link_radio_commands.h"
 #include "core/link_fixture.h"
+#include "link/link_radio_commands.h"
 #include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/ui/frm_m_progress.h"

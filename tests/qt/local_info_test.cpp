@@ -12,8 +12,8 @@
 #include <QTest>
 
 #include "app/context.h"
-#include "app/ui/frm_emb_msg.h"
-#include "app/ui/frm_emg.h"
+#include "features/ui/frm_emb_msg.h"
+#include "link/ui/frm_emg.h"
 
 using namespace zb;
 using namespace zb::ui;

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "app/context.h"
-#include "app/radio_commands.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/ui_text.h"
 #include "files/templates.h"
+#include "link/radio_commands.h"
 #include "support/temp_dir.h"
 
 namespace zb::test {

@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/link_radio_commands.h"
-#include "app/ui/frm_progress.h"
-#include "link/read_backup.h"
 #include "core/link_fixture.h"
+#include "link/link_radio_commands.h"
+#include "link/read_backup.h"
+#include "link/ui/frm_progress.h"
 #include "main_window_fixture.h"
 
 using namespace zb;

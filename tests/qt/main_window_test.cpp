@@ -21,9 +21,9 @@
 #include <stdexcept>
 
 #include "app/document_lifecycle.h"
-#include "app/ui/frm_progress.h"
 #include "base/ini_file.h"
 #include "link/serial_line.h"
+#include "link/ui/frm_progress.h"
 #include "main_window_fixture.h"
 #include "support/qt_wait.h"
 

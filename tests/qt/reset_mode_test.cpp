@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 
 #include "app/context.h"
-#include "app/ui/frm_reset_mode.h"
 #include "base/ui/list_ops.h"
+#include "channels/ui/frm_reset_mode.h"
 
 using namespace zb;
 using namespace zb::ui;

@@ -17,13 +17,13 @@
 #include "channels/channel_edit.h"
 #include "core/recording_channel_views.h"
 #include "core/virtual_clock_timers.h"
+#include "features/qt/qt_tone_output.h"
 #include "features/roger_beep_rules.h"
 #include "features/ui/frm_tone_tips.h"
-#include "features/ui/qt_tone_output.h"
 #include "features/ui/roger_beep_window.h"
 #include "features/wav_export.h"
-#include "support/temp_dir.h"
 #include "support/qt_find.h"
+#include "support/temp_dir.h"
 
 using namespace zb;
 using zb::test::RecordingChannelViews;

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <fstream>
 
-#include "app/link_radio_commands.h"
+#include "link/link_radio_commands.h"
 #include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/port_numbers.h"

@@ -23,28 +23,28 @@
 #include <vector>
 
 #include "app/context.h"
-#include "app/link_radio_commands.h"
 #include "app/main_commands.h"
 #include "app/startup.h"
 #include "app/ui/frm_about.h"
-#include "app/ui/frm_com_set.h"
-#include "app/ui/frm_emg.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/frm_model_info.h"
-#include "app/ui/frm_progress.h"
-#include "app/ui/frm_radio_info_set.h"
 #include "app/ui/frm_set_language.h"
 #include "app/ui/frm_splash.h"
 #include "app/ui/ui_text.h"
 #include "base/text_table.h"
 #include "channels/channel_edit.h"
 #include "codeplug/tone_tables.h"
+#include "link/link_radio_commands.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_timer.h"
+#include "link/ui/frm_com_set.h"
+#include "link/ui/frm_emg.h"
 #include "link/ui/frm_m_progress.h"
 #include "link/ui/frm_mul_set.h"
+#include "link/ui/frm_progress.h"
 #include "link/ui/frm_radio_info.h"
+#include "link/ui/frm_radio_info_set.h"
 
 namespace {
 

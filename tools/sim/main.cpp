@@ -24,7 +24,7 @@
 #include <string_view>
 #include <thread>
 
-#include "radio_sim.h"
+#include "sim/radio_sim.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include "app/main_commands.h"
 #include "app/ui/child_window_factory.h"
-#include "app/ui/frm_emb_msg.h"
-#include "app/ui/frm_reset_mode.h"
 #include "channels/ui/channel_table_window.h"
+#include "channels/ui/frm_reset_mode.h"
 #include "channels/ui/scan_info_window.h"
+#include "features/ui/frm_emb_msg.h"
 #include "features/ui/option_features_window.h"
 #include "features/ui/roger_beep_window.h"
 

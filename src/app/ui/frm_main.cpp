@@ -16,7 +16,6 @@
 #include "app/document_lifecycle.h"
 #include "app/main_menu.h"
 #include "app/messages.h"
-#include "app/radio_commands.h"
 #include "app/ui/editor_windows.h"
 #include "app/ui/frm_main_parts.h"
 #include "app/ui/main_link_views.h"
@@ -26,6 +25,7 @@
 #include "channels/channel_views.h"
 #include "files/templates.h"
 #include "link/port_choice.h"
+#include "link/radio_commands.h"
 
 namespace zb::ui {
 namespace {

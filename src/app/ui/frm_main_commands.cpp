@@ -8,22 +8,22 @@
 
 #include "app/context.h"
 #include "app/document_lifecycle.h"
-#include "app/radio_commands.h"
 #include "app/ui/frm_about.h"
-#include "app/ui/frm_com_set.h"
-#include "app/ui/frm_emg.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/frm_model_info.h"
-#include "app/ui/frm_progress.h"
-#include "app/ui/frm_radio_info_set.h"
 #include "app/ui/frm_set_language.h"
 #include "app/ui/ui_text.h"
 #include "base/trapped.h"
 #include "files/templates.h"
 #include "link/link_engine.h"
+#include "link/radio_commands.h"
+#include "link/ui/frm_com_set.h"
+#include "link/ui/frm_emg.h"
 #include "link/ui/frm_m_progress.h"
 #include "link/ui/frm_mul_set.h"
+#include "link/ui/frm_progress.h"
 #include "link/ui/frm_radio_info.h"
+#include "link/ui/frm_radio_info_set.h"
 
 namespace zb::ui {
 namespace {

@@ -3,9 +3,9 @@
 #include "app/context.h"
 #include "link/read_backup.h"
 
-#include "app/ui/frm_progress.h"
 #include "app/ui/ui_text.h"
 #include "link/ui/frm_m_progress.h"
+#include "link/ui/frm_progress.h"
 
 namespace zb::ui {
 

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 
-#include "app/local_info_rules.h"
+#include "features/local_info_rules.h"
 
 namespace zb::ui {
 

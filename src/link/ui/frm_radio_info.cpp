@@ -7,13 +7,13 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/radio_info_rules.h"
 #include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
 #include "base/messages.h"
 #include "base/trapped.h"
 #include "codeplug/identity.h"
 #include "codeplug/text_util.h"
+#include "link/radio_info_rules.h"
 
 namespace zb::ui {
 namespace {

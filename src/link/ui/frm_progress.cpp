@@ -1,4 +1,4 @@
-#include "app/ui/frm_progress.h"
+#include "link/ui/frm_progress.h"
 
 #include <QBoxLayout>
 #include <QLabel>

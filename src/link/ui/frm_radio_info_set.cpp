@@ -1,4 +1,4 @@
-#include "app/ui/frm_radio_info_set.h"
+#include "link/ui/frm_radio_info_set.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -9,13 +9,13 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/radio_commands.h"
-#include "app/radio_info_rules.h"
 #include "app/ui/ui_text.h"
 #include "base/messages.h"
 #include "base/trapped.h"
 #include "base/ui/list_ops.h"
 #include "codeplug/text_util.h"
+#include "link/radio_commands.h"
+#include "link/radio_info_rules.h"
 
 namespace zb::ui {
 namespace {

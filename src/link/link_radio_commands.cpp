@@ -1,4 +1,4 @@
-#include "app/link_radio_commands.h"
+#include "link/link_radio_commands.h"
 
 #include "app/context.h"
 #include "link/link_engine.h"

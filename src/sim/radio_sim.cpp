@@ -1,4 +1,4 @@
-#include "radio_sim.h"
+#include "sim/radio_sim.h"
 
 #include <algorithm>
 #include <cstring>

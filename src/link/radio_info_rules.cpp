@@ -1,4 +1,4 @@
-#include "app/radio_info_rules.h"
+#include "link/radio_info_rules.h"
 
 #include "app/context.h"
 #include "codeplug/text_util.h"

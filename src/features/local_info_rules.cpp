@@ -1,4 +1,4 @@
-#include "app/local_info_rules.h"
+#include "features/local_info_rules.h"
 
 namespace zb {
 

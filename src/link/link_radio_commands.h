@@ -2,7 +2,7 @@
 // The main window's radio commands on the radio link. Available once the program has given
 // the link its serial line and timers.
 
-#include "app/radio_commands.h"
+#include "link/radio_commands.h"
 
 namespace zb {
 

@@ -1,4 +1,4 @@
-#include "app/ui/frm_reset_mode.h"
+#include "channels/ui/frm_reset_mode.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -6,13 +6,13 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/reset_mode_rules.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
 #include "base/messages.h"
 #include "base/trapped.h"
 #include "base/ui/list_ops.h"
+#include "channels/reset_mode_rules.h"
 
 namespace zb::ui {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/reset_mode_rules.h"
+#include "channels/reset_mode_rules.h"
 
 #include <algorithm>
 

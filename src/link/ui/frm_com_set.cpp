@@ -1,4 +1,4 @@
-#include "app/ui/frm_com_set.h"
+#include "link/ui/frm_com_set.h"
 
 #include <QBoxLayout>
 #include <QComboBox>

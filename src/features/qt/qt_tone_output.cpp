@@ -1,4 +1,4 @@
-#include "features/ui/qt_tone_output.h"
+#include "features/qt/qt_tone_output.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>

@@ -1,4 +1,4 @@
-#include "app/ui/frm_emg.h"
+#include "link/ui/frm_emg.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -9,12 +9,12 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/local_info_rules.h"
 #include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
 #include "base/messages.h"
 #include "base/trapped.h"
 #include "base/ui/list_ops.h"
+#include "features/local_info_rules.h"
 
 namespace zb::ui {
 namespace {

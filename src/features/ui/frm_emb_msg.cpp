@@ -1,4 +1,4 @@
-#include "app/ui/frm_emb_msg.h"
+#include "features/ui/frm_emb_msg.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -6,13 +6,13 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/local_info_rules.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/radio_text_filter.h"
 #include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
 #include "base/messages.h"
 #include "base/trapped.h"
+#include "features/local_info_rules.h"
 
 namespace zb::ui {
 namespace {
