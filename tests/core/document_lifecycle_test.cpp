@@ -238,7 +238,7 @@ TEST_F(Lifecycle, ExitAsksAboutUnsavedChangesAndRefusesDuringAConversation) {
         prompts.messages.clear();
         prompts.answers = {c.answer};
         EXPECT_EQ(QueryExit(ctx), c.exits);
-        EXPECT_EQ(Shown(), std::vector<std::string>{"File has been modify,save it now?"});
+        ASSERT_EQ(Shown(), std::vector<std::string>{"File has been modify,save it now?"});
         EXPECT_EQ(prompts.messages[0].buttons, Buttons::YesNoCancel);
         EXPECT_EQ(fs::exists(dir / "mine.dat"), c.written);
     }
