@@ -8,6 +8,7 @@
 #include "channels/channel_csv.h"
 #include "channels/channel_edit.h"
 #include "channels/csv_reader.h"
+#include "channels/freq_rules.h"
 #include "codeplug/text_util.h"
 
 using namespace zb;
@@ -40,9 +41,10 @@ std::ostream& operator<<(std::ostream& os, const Channel& c) {
 struct CsvFixture {
     AppContext ctx;
 
-    // Group g holds channels (chNo, rx MHz) made as the grid makes them.
+    // Group g holds exactly these channels (chNo, rx MHz) made as the grid makes them.
     void Fill(int g, const std::vector<std::pair<int, std::string>>& channels) {
-        for (const auto& [ch, rx] : channels) AddChannel(ctx, ch, g, rx);
+        ctx.Doc.Data.Groups[g].ChannelCount = 0;
+        for (const auto& [ch, rx] : channels) AddChannel(ctx, ch, g, FormatFreqHz(ParseFreq(rx)->wholeHz));
     }
     std::vector<Channel> Channels(int g) {
         std::vector<Channel> out;
@@ -75,7 +77,7 @@ TEST(CsvReader, FormsOfTheSameTable) {
         {"no final line end, blank lines", "a,b\n\n\r\n1,2", {"1|a|b", "4|1|2"}},
         {"quotes hold commas, quotes and line breaks", "\"x,y\",\"say \"\"hi\"\"\"\n\"two\nlines\",z\n3,4\n",
          {"1|x,y|say \"hi\"", "2|two\nlines|z", "4|3|4"}},
-        {"empty and missing fields", ",,\n1\n", {"1|||", "2|1"}},
+        {"missing fields; a row of empty fields counts as blank", ",,\n1\n", {"2|1"}},
         {"a quote never closed", "a,\"b\n1,2\n", {"!1|a|b\n1,2\n"}},
         {"text after a closing quote", "\"a\"b,c\n", {"!1|ab|c"}},
     };

@@ -17,8 +17,9 @@ struct DiffFixture {
     DiffFixture() {
         ApplyDefaults(ctx);
         MirrorTemplate(ctx);
-        for (int ch : {3, 1, 2}) AddChannel(ctx, ch, 4, "28.5");  // not in ChNo order
-        AddChannel(ctx, 1, 12, "24.5");
+        for (int g : {4, 12, 13}) ctx.Doc.Data.Groups[g].ChannelCount = 0;
+        for (int ch : {3, 1, 2}) AddChannel(ctx, ch, 4, "28.500000");  // not in ChNo order
+        AddChannel(ctx, 1, 12, "24.500000");
         ctx.Doc.Data.Groups[0].Name.Set("BAND1");
         ctx.Doc.Data.VfoB.Scan = 1;
         ctx.Doc.Data.OptionSettings.OptionFeatures.Tot = 0;

@@ -57,7 +57,7 @@ TEST_F(CsvMenu, ExportThenImportOnTheCurrentGroup) {
     Open();
     ctx.Doc.Data.CurrentGroup = 2;
     ctx.Doc.Data.Groups[2].ChannelCount = 0;
-    for (int ch : {4, 7}) AddChannel(ctx, ch, 2, "28.4");
+    for (int ch : {4, 7}) AddChannel(ctx, ch, 2, "28.400000");
     Action("mnuExportCsv")->trigger();
     ASSERT_FALSE(Shown().empty());
     EXPECT_EQ(Shown().back(), "Channels exported to " + csvPath + ": 2.");
@@ -65,7 +65,7 @@ TEST_F(CsvMenu, ExportThenImportOnTheCurrentGroup) {
     // Into another group whose channel 9 stays unless the group is replaced.
     ctx.Doc.Data.CurrentGroup = 5;
     ctx.Doc.Data.Groups[5].ChannelCount = 0;
-    AddChannel(ctx, 9, 5, "29.0");
+    AddChannel(ctx, 9, 5, "29.000000");
     Import([](ui::FrmCsvImport* d) {
         EXPECT_TRUE(Report(d).contains("Channels that would be imported into group 6: 2.")) << ui::Std(Report(d));
         EXPECT_EQ(Button(d, "cmdImport")->text(), "&Import");
