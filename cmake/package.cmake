@@ -7,16 +7,16 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/udev/60-zb347rx-serial.rules DESTINATION 
 set(CPACK_PACKAGE_NAME zb347rx)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Programming software of the ZB_347RX 10-metre transceiver")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Reads, edits and writes the channels and settings of the ZB_347RX 10-metre amateur transceiver\n"
-    "over its serial programming cable; keeps them in data files; imports and exports channel lists\n"
-    "as CSV. Ships a udev rule that gives the logged-in user access to common USB serial adapters.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Reads, edits and writes the channels and settings of the ZB_347RX 10-metre amateur\n"
+    "transceiver over its serial programming cable, keeps them in data files, and imports and\n"
+    "exports channel lists as CSV. A udev rule gives the logged-in user access to the USB serial\n"
+    "adapters of programming cables and keeps ModemManager away from them.")
 set(CPACK_PACKAGE_CONTACT "ZB_347RX programming software maintainers <zb347rx@localhost>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)  # zb347rx_<version>_<arch>.deb
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://localhost/zb347rx")
 # Declared by hand so a build with sanitizers or another compiler declares the same; the
 # platform plugin package is what lets a Qt program open a window at all.
 set(zb_qt_min "6.4")
