@@ -98,12 +98,12 @@ TEST(ChannelCsv, ExportThenReplaceImportGivesBackEveryField) {
         CsvFixture a;
         const bool band1 = g >= 10;
         const std::string base = band1 ? "24.5" : "28.5";
-        struct Spec {
+        struct Made {
             int ch;
             std::string rx, tx;
             int dec, enc;
         };
-        const std::vector<Spec> specs = {
+        const std::vector<Made> made = {
             {1, base, base, 0, 0},             // no tone, simplex
             {2, "28.6", "28.7", 0, 9},         // Tone (encode only), duplex +
             {3, "28.7", "28.6", 12, 12},       // TSQL, duplex -
@@ -119,7 +119,7 @@ TEST(ChannelCsv, ExportThenReplaceImportGivesBackEveryField) {
         };
         a.ctx.Doc.Data.CurrentGroup = static_cast<int16_t>(g);
         int k = 0;
-        for (const Spec& s : specs) {
+        for (const Made& s : made) {
             EditChannelField(a.ctx, s.ch, kFieldRxFreq, s.rx);
             EditChannelField(a.ctx, s.ch, kFieldTxFreq, s.tx);
             EditChannelField(a.ctx, s.ch, kFieldDecTone, s.dec);
@@ -136,7 +136,7 @@ TEST(ChannelCsv, ExportThenReplaceImportGivesBackEveryField) {
         }
         ASSERT_TRUE(a.ctx.defaultPrompter.messages.empty());
         const CsvExport out = ExportChannelsCsv(a.ctx, g);
-        EXPECT_EQ(out.rows, static_cast<int>(specs.size()));
+        EXPECT_EQ(out.rows, static_cast<int>(made.size()));
 
         CsvFixture b;
         b.Fill(g, {{5, "28.1"}, {9, "28.2"}, {19, "28.3"}, {40, "28.4"}});
