@@ -129,10 +129,14 @@ bool OpenDocument(AppContext& ctx) {
     if (!SaveChangesFirst(ctx)) return false;
     const auto chosen = ctx.shellViews->ChooseFileToOpen();
     if (!chosen) return false;
+    return OpenDocumentFile(ctx, *chosen);
+}
+
+bool OpenDocumentFile(AppContext& ctx, const std::string& path) {
     const std::string previous = ctx.document.path;
-    ctx.document.path = *chosen;
+    ctx.document.path = path;
     ctx.shellViews->CloseAllChildren();
-    if (GuardedLoad(ctx, *chosen)) return true;
+    if (GuardedLoad(ctx, path)) return true;
     // The document is still the previous one: keep saving it where it came from.
     ctx.document.path = previous;
     return false;
