@@ -24,6 +24,7 @@
 #include "base/trapped.h"
 #include "channels/channel_views.h"
 #include "files/templates.h"
+#include "link/link_engine.h"
 #include "link/port_choice.h"
 #include "link/radio_commands.h"
 
@@ -319,6 +320,17 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // Exit, the close button and Alt+F4 all come here. An edit still open in an editor counts
+    // as a change; the program stays while a conversation runs or the user keeps the changes.
+    bool mayClose = false;
+    RunTrapped(*ctx_.prompter, "frmMain_Form_QueryUnload", [&] {
+        if (!ConversationRunning(ctx_)) CommitPendingEdits();
+        mayClose = QueryExit(ctx_);
+    });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     SavePlacement();
     CloseAllChildren();
     event->accept();
