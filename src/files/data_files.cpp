@@ -73,7 +73,6 @@ void CopyToStage(AppContext& ctx) {
 
 void CopyFromStage(AppContext& ctx) {
     CopyCodeplug(ctx.Stage, ctx.Doc);
-    ctx.identity.FirmwareVersion = ctx.Doc.Data.Version.Raw();
     ctx.identity.ModelName = CleanText(ctx.Doc.Data.ModelInfo.ModelName);
     ctx.identity.BandText = BandTextOf(ctx.Doc.Data.ModelInfo.BandCode);
 }

@@ -313,7 +313,6 @@ void DispatchConversation(AppContext& ctx, const Bytes& p) {
         if (IsReadOrWrite(ctx)) {
             l.RadioModel = id->model;
             l.RadioFirmware = id->firmware;
-            ctx.identity.FirmwareVersion = id->firmware;
         }
         AdvanceSequence(ctx);
     } else if (AwaitsBlock(l) && IsExpectedBlock(p, l.BlockAddress, l.BlockLength)) {
@@ -641,7 +640,6 @@ void ReadFromRadio(AppContext& ctx) {
 
 void WriteToRadio(AppContext& ctx) {
     if (ConversationRunning(ctx)) return;
-    ctx.linkViews->CommitPendingEdits();
     WireLink(ctx);
     if (ctx.link.writeTimer)
         ctx.link.writeTimer->Start(kWriteDelayMs);

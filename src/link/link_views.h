@@ -28,8 +28,6 @@ public:
     virtual void OpenEmbeddedMessage() {}
     // A normal read has been decoded into the document (the GUI keeps its backup copy then).
     virtual void ReadDecoded() {}
-    // Open editors commit a pending edit before a write.
-    virtual void CommitPendingEdits() {}
 
 private:
     std::string caption_;

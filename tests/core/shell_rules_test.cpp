@@ -13,7 +13,7 @@
 #include "features/local_info_rules.h"
 #include "features/text_by_id.h"
 #include "link/port_choice.h"
-#include "link/radio_info_rules.h"
+#include "link/radio_info.h"
 #include "support/temp_dir.h"
 
 using namespace zb;
@@ -168,20 +168,20 @@ TEST(LocalInfoRules, MessageLinesAndRecordTexts) {
 TEST(RadioInfoRules, VersionBoxDateStampAndWrite) {
     const std::pair<const char*, const char*> versions[] = {
         {"201", "V201"}, {"200AB", "V200A"}, {"", "V"}, {"V12", "V12"}, {"v200", "Vv200"}};
-    for (const auto& [typed, fixed] : versions) EXPECT_EQ(FixVersionText(typed), fixed) << typed;
+    for (const auto& [typed, fixed] : versions) EXPECT_EQ(NormalizeVersionText(typed), fixed) << typed;
     EXPECT_EQ(TimeSyncText({2025, 1, 1}), "20250101");
 
     AppContext ctx;
     ctx.Doc.Data.ModelInfo.ModelType.Set(std::string(" ZB347") );
     EXPECT_EQ(ShownModelType(ctx), "ZB3");
-    StoreRadioInfo(ctx, "ZB3", "30 - 31 MHz", "20250101", "V201");
+    StoreRadioInfo(ctx.Doc.Data.ModelInfo, "ZB3", "30 - 31 MHz", "20250101", "V201");
     const ModelInfoRecord& m = ctx.Doc.Data.ModelInfo;
     EXPECT_EQ(m.ModelType.Raw(), std::string("ZB3") + '\0' + "  ");
     EXPECT_EQ(m.RadioBandCode, 1);  // an unknown band text counts as the wide band
     EXPECT_EQ(m.ModelLetter, 67);
     EXPECT_EQ(m.SerialNumber.Raw(), "20250101");  // 8 characters leave no room for the NUL
     EXPECT_EQ(m.VersionText.Raw(), std::string("V201") + '\0');
-    StoreRadioInfo(ctx, "ZB3", kStandardBandText, "1234567890", "V2");
+    StoreRadioInfo(ctx.Doc.Data.ModelInfo, "ZB3", kStandardBandText, "1234567890", "V2");
     EXPECT_EQ(ctx.Doc.Data.ModelInfo.RadioBandCode, 0);
     EXPECT_EQ(ctx.Doc.Data.ModelInfo.SerialNumber.Raw(), "12345678");
 }

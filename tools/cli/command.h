@@ -1,6 +1,6 @@
 #pragma once
-// Commands of zb347rx-cli. Each command lives in its own file and registers itself with
-// ZB_CLI_COMMAND, so adding a command touches no other file.
+// Commands of zb347rx-cli. Each command registers itself with ZB_CLI_COMMAND in the file that
+// implements it (related commands share a file), so adding a command touches no other file.
 
 #include <functional>
 #include <string>

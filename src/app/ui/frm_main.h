@@ -75,8 +75,6 @@ public:
     // The group write's window, modal as well; the user may close it, which ends the group.
     frmMProgress* OpenGroupProgress(const std::string& caption = {});
     frmMProgress* GroupProgress() const;
-    // The identity record of the document, display only.
-    void ShowRadioInfo();
 
     // ShellViews
     void SetCaption(const std::string& caption) override;

@@ -23,7 +23,6 @@
 #include "link/ui/frm_m_progress.h"
 #include "link/ui/frm_mul_set.h"
 #include "link/ui/frm_progress.h"
-#include "link/ui/frm_radio_info.h"
 #include "link/ui/frm_radio_info_set.h"
 
 namespace zb::ui {
@@ -96,13 +95,6 @@ void frmMain::CloseProgress() {
     // Deleted, not closed: a close event would be taken for the user's.
     delete progress_.data();
     delete groupProgress_.data();
-}
-
-void frmMain::ShowRadioInfo() {
-    ShowModal("frmMain_ShowRadioInfo", [&] {
-        FrmRadioInfo dialog(ctx_, this);
-        dialog.exec();
-    });
 }
 
 // Batch Set first; on OK the write of the group starts with the count just confirmed.

@@ -48,8 +48,6 @@ void frmMain::MainLinkViews::ShowPort(int) { main_.RefreshStatusBar(); }
 
 void frmMain::MainLinkViews::OpenEmbeddedMessage() { main_.ShowEmbeddedMessage(); }
 
-void frmMain::MainLinkViews::CommitPendingEdits() { main_.CommitPendingEdits(); }
-
 // Every successful read leaves a copy of the image and the document in the user's data folder;
 // when that fails the read still stands, and the user is told.
 void frmMain::MainLinkViews::ReadDecoded() {

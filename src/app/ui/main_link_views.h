@@ -1,6 +1,6 @@
 #pragma once
-// What the radio link asks of the main window: the progress window, the port panel, the
-// embedded-message window and the editors' pending edits.
+// What the radio link asks of the main window: the progress windows, the port panel and the
+// embedded-message window.
 
 #include "app/ui/frm_main.h"
 #include "link/link_views.h"
@@ -20,7 +20,6 @@ public:
     void SetRadioNumber(int number) override;
     void ShowPort(int port) override;
     void OpenEmbeddedMessage() override;
-    void CommitPendingEdits() override;
     void ReadDecoded() override;
 
 private:

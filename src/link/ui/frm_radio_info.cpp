@@ -13,7 +13,7 @@
 #include "base/trapped.h"
 #include "codeplug/identity.h"
 #include "codeplug/text_util.h"
-#include "link/radio_info_rules.h"
+#include "link/radio_info.h"
 
 namespace zb::ui {
 namespace {

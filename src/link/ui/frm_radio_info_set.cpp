@@ -15,7 +15,7 @@
 #include "base/ui/list_ops.h"
 #include "codeplug/text_util.h"
 #include "link/radio_commands.h"
-#include "link/radio_info_rules.h"
+#include "link/radio_info.h"
 
 namespace zb::ui {
 namespace {
@@ -67,7 +67,7 @@ FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
     connect(read_, &QPushButton::clicked, this, &FrmRadioInfoSet::CommandRead_Click);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     connect(boxes_[1], &QLineEdit::editingFinished, this,
-            [this] { boxes_[1]->setText(Qs(FixVersionText(Std(boxes_[1]->text())))); });
+            [this] { boxes_[1]->setText(Qs(NormalizeVersionText(Std(boxes_[1]->text())))); });
     ApplyLanguage();
     ShowRecord();
     SetRadioCommands(nullptr);
@@ -123,8 +123,8 @@ void FrmRadioInfoSet::CommandTimeSync_Click() {
 
 void FrmRadioInfoSet::CommandWrite_Click() {
     RunTrapped(*ctx_.prompter, "FrmRadioInfoSet_CommandWrite_Click", [&] {
-        boxes_[1]->setText(Qs(FixVersionText(Std(boxes_[1]->text()))));
-        StoreRadioInfo(ctx_, Std(lists_[0]->currentText()), Std(lists_[1]->currentText()),
+        boxes_[1]->setText(Qs(NormalizeVersionText(Std(boxes_[1]->text()))));
+        StoreRadioInfo(ctx_.Doc.Data.ModelInfo, Std(lists_[0]->currentText()), Std(lists_[1]->currentText()),
                        Std(boxes_[0]->text()), Std(boxes_[1]->text()));
         if (radio_ != nullptr && radio_->Available()) radio_->WriteRadioInfo();
     });
