@@ -19,6 +19,7 @@
 #include "app/ui/frm_radio_info_set.h"
 #include "app/ui/frm_set_language.h"
 #include "app/ui/ui_text.h"
+#include "channels/ui/frm_print_list.h"
 #include "codeplug/defaults.h"
 #include "link/link_engine.h"
 #include "link/ui/frm_m_progress.h"
@@ -142,7 +143,12 @@ void frmMain::RunCommand(Command command) {
         case Command::FileSaveAs:
             RunTrapped(ctx_, "frmMain_mnuFileSaveAs", [&] { SaveDocumentAs(ctx_); });
             break;
-        case Command::FilePrint: break;  // the print list window has no actions
+        case Command::FilePrint:
+            ShowModal("frmMain_mnuFilePrint", [&] {
+                FrmPrintList dialog(ctx_, this);
+                dialog.exec();
+            });
+            break;
         case Command::FileExit: close(); break;
         case Command::ModelInfo:
             ShowModal("frmMain_mnuModelInfo", [&] {
