@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -73,6 +74,10 @@ QWidget* FrmFleetSync::BuildSettingsTab() {
         lists_[k]->setObjectName(QStringLiteral("Combo1_%1").arg(k));
         lists_[k]->setMinimumWidth(110);
         lists_[k]->setMaxVisibleItems(20);
+        // Thousands of items: a plain string model, and a width that does not measure each.
+        lists_[k]->setModel(new QStringListModel(lists_[k]));
+        lists_[k]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        lists_[k]->setMinimumContentsLength(6);
         labels_[k] = new QLabel(Tr(ctx_, fleettext::ListCaptions[static_cast<std::size_t>(k)]));
         labels_[k]->setObjectName(QStringLiteral("Label1_%1").arg(k));
         labels_[k]->setBuddy(lists_[k]);
@@ -108,8 +113,8 @@ QWidget* FrmFleetSync::BuildListTab() {
 void FrmFleetSync::FillLists() {
     auto fill = [](QComboBox* list, const QStringList& items) {
         const QSignalBlocker quiet(list);
-        list->clear();
-        list->addItems(items);
+        static_cast<QStringListModel*>(list->model())->setStringList(items);
+        list->setCurrentIndex(-1);
     };
     fill(lists_[kOwnFleet], Numbers(kFleetFirst, kFleetLast));
     fill(lists_[kOwnId], Numbers(kIdFirst, kIdLast));
