@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QTabWidget>
 #include <QTest>
 
@@ -163,4 +164,24 @@ TEST_F(DtmfWindow, AMemoryEditIsStoredWhenTheWindowCloses) {
     window->close();
     ASSERT_EQ(settings.DtmfMemoryCount, 1);
     EXPECT_EQ(settings.DtmfMemory[0].Digits.Raw(), "1234567890123456");
+}
+
+TEST_F(DtmfWindow, AnotherProgramTakingTheFocusStoresNothing) {
+    Open<FrmDTMF>();
+    ShowTab(1);
+    QLineEdit* id = Box("Text1_0");
+    id->setFocus();
+    QTest::keyClicks(id, "12");  // too short, but not left inside the program
+    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(id, &away);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(id->text(), "00012");
+
+    ShowTab(2);
+    ClickCell(1, 1);
+    QTest::keyClicks(Box("Text1_2"), "7");
+    QApplication::sendEvent(Box("Text1_2"), &away);
+    EXPECT_EQ(settings.DtmfMemoryCount, 0);
+    ClickCell(2, 1);  // leaving the row inside the program stores it
+    EXPECT_EQ(ShownMemoryRow(settings, 1), "7");
 }
