@@ -1,6 +1,7 @@
 #pragma once
-// The channel table editor: one group at a time as a table of 40 channel rows, edited in
-// place through a shared frequency box and one drop-down list per option column.
+// The channel table window (frmCommChInfo): one group at a time as a table of 40 channel rows,
+// edited in place through a shared frequency box and one drop-down list per option column.
+// Built in channel_table_window_build.cpp; its behaviour is in channel_table_window.cpp.
 //
 // Control names (objectName): TabStrip1, ComboGroup_0 / ComboGroup_1 (group selector of each
 // tab), ListGroup (hidden master list of the 22 groups), LabelBand, LabelName, TextName,
@@ -13,6 +14,7 @@
 #include <QWidget>
 #include <array>
 
+#include "app/context.h"
 #include "channels/channel_grid_rules.h"
 #include "channels/channel_views.h"
 
@@ -138,6 +140,21 @@ private:
     QTimer* focusTimer_ = nullptr;
     QTimer* scrollGuard_ = nullptr;
 };
+
+template <class F>
+bool frmCommChInfo::Trap(const char* trace, F&& step) {
+    try {
+        step();
+        return true;
+    } catch (...) {
+    }
+    try {
+        ctx_.prompter->Show(trace);
+    } catch (...) {
+        // The message itself failed; the step still ends and the program goes on.
+    }
+    return false;
+}
 
 // The window the main window opens as an MDI child; the caller owns it and routes the
 // channel-table calls of ctx.channelViews to it.
