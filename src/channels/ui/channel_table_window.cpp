@@ -1,6 +1,8 @@
 #include "channels/ui/channel_table_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -23,7 +25,10 @@
 
 #include "app/context.h"
 #include "app/messages.h"
+#include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "base/ui/radio_text_codec.h"
+#include "base/ui/radio_text_guard.h"
 #include "channels/channel_edit.h"
 #include "channels/channel_table_texts.h"
 #include "channels/freq_rules.h"
@@ -74,19 +79,20 @@ bool IsEnterKey(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-bool IsClipboardKey(const QKeyEvent* key) {
-    return key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
-           key->matches(QKeySequence::Paste);
+// Up, Down, Page Up and Page Down move the cursor between rows as in any grid.
+bool IsRowKey(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: return true;
+        default: return false;
+    }
 }
 
-// Whether a box filter lets the key's text through.
-template <class Accepts>
-bool KeyPasses(const QKeyEvent* key, Accepts accepts) {
-    if (IsClipboardKey(key)) return false;
-    for (const char32_t code : key->text().toUcs4()) {
-        if (!accepts(code)) return false;
-    }
-    return true;
+bool IsTabKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
 }
 
 
@@ -127,7 +133,7 @@ void frmCommChInfo::SetGridData() {
         }
         nameLabel_->show();
         nameBox_->show();
-        nameBox_->setText(Qs(CleanText(data.Groups[g].Name)));
+        nameBox_->setText(ui::FromRadioText(CleanText(data.Groups[g].Name)));
         validBox_->setChecked(data.Groups[g].Valid > 0);
     }
     showingName_ = false;
@@ -135,7 +141,7 @@ void frmCommChInfo::SetGridData() {
 
 void frmCommChInfo::ShowChIfoData(const ChannelRecord& record, int row) {
     if (row < 1 || row > kLastGridRow) return;  // a damaged ChNo has no row
-    Trap(chtext::trace::ShowChIfoData, [&] {
+    RunTrapped(ctx_, chtext::trace::ShowChIfoData, [&] {
         SetCell(row, 1, Qs(StoredToFreqText(ctx_, record.RxFreq.Raw())));
         SetCell(row, 2, Qs(StoredToFreqText(ctx_, record.TxFreq.Raw())));
         for (int col = 3; col <= kLastGridCol; ++col) {
@@ -150,7 +156,7 @@ void frmCommChInfo::ShowChIfoData(const ChannelRecord& record, int row) {
 }
 
 void frmCommChInfo::reShowGrid(int rRow) {
-    Trap(chtext::trace::ReShowGrid, [&] {
+    RunTrapped(ctx_, chtext::trace::ReShowGrid, [&] {
         const int g = Group();
         if (IsVfoGroup(g)) {
             ShowChIfoData(g == kVfoAGroup ? ctx_.Doc.Data.VfoA : ctx_.Doc.Data.VfoB, 1);
@@ -223,24 +229,71 @@ void frmCommChInfo::MoveCursor(int row, int col) {
     grid_->setCurrentCell(row - 1, col);
 }
 
-void frmCommChInfo::EnterCell() { RunEntry(); }
+void frmCommChInfo::EnterCell() {
+    RunEntry();
+    // VFO0 and VFO1 edit row 1 only: a click or key that lands on another row takes the
+    // cursor to row 1, so that what the user types next reaches its box.
+    if (IsVfoGroup(Group()) && CurrentRow() > 1) MoveCursor(1, CurrentCol());
+}
 
 // A click on the current cell changes no cell; it reopens the cell's editor when a commit or
 // a lost focus closed it, so the user can go on typing there.
 void frmCommChInfo::CellClicked(int widgetRow, int col) {
     if (widgetRow + 1 != CurrentRow() || col != CurrentCol() || !HasCellEditor(col)) return;
     const QWidget* editor = col <= kFieldTxFreq ? static_cast<QWidget*>(text1_) : ListOfColumn(col);
-    if (editor->isHidden()) RunEntry();
+    if (editor->isHidden()) EnterCell();
+}
+
+QWidget* frmCommChInfo::OpenEditor() const {
+    const int col = CurrentCol();
+    if (edit_.EditRow != CurrentRow() || edit_.EditCol != col || !HasCellEditor(col)) return nullptr;
+    QWidget* editor = col <= kFieldTxFreq ? static_cast<QWidget*>(text1_) : ListOfColumn(col);
+    return editor->isHidden() ? nullptr : editor;
+}
+
+void frmCommChInfo::MoveRows(const QKeyEvent* key) {
+    const int row = CurrentRow();
+    if (row < 1) return;
+    const int page = std::max(1, grid_->viewport()->height() / std::max(1, grid_->rowHeight(0)) - 1);
+    int target = row;
+    switch (key->key()) {
+        case Qt::Key_Up: target = row - 1; break;
+        case Qt::Key_Down: target = row + 1; break;
+        case Qt::Key_PageUp: target = row - page; break;
+        case Qt::Key_PageDown: target = row + page; break;
+        default: return;
+    }
+    target = std::clamp(target, 1, kLastGridRow);
+    if (target != row) MoveCursor(target, CurrentCol());  // the cell entry commits first
+}
+
+// With the table focused the user acts on Enter and the row keys only: no keyboard search, no
+// key that moves the cell or changes a channel behind the user's back. What is typed while the
+// current cell's editor is open but not yet focused (the focus tick is pending) goes into that
+// editor, Enter included.
+bool frmCommChInfo::GridKey(QKeyEvent* key) {
+    if (IsRowKey(key)) {
+        RunTrapped(ctx_, chtext::trace::EnterCell, [&] { MoveRows(key); });
+        return true;
+    }
+    if (IsTabKey(key)) return false;  // leaves the table (tab key navigation is off)
+    if (QWidget* editor = OpenEditor(); editor && (IsEnterKey(key) || !key->text().isEmpty())) {
+        editor->setFocus();
+        QCoreApplication::sendEvent(editor, key);
+        return true;
+    }
+    if (IsEnterKey(key) && MayEditCell(Group(), CurrentRow(), CurrentCol())) EnterGridEdit();
+    return true;
 }
 
 void frmCommChInfo::RunEntry() {
-    Trap(chtext::trace::EnterCell,
+    RunTrapped(ctx_, chtext::trace::EnterCell,
          [this] { RunCellEntry(edit_, CurrentRow(), CurrentCol(), Group(), *this); });
 }
 
 bool frmCommChInfo::ReceiveCellHasText(int row) {
     bool has = false;
-    Trap(chtext::trace::FlexConcludeRx, [&] { has = !CellText(row, kFieldRxFreq).isEmpty(); });
+    RunTrapped(ctx_, chtext::trace::FlexConcludeRx, [&] { has = !CellText(row, kFieldRxFreq).isEmpty(); });
     return has;
 }
 
@@ -270,7 +323,7 @@ void frmCommChInfo::PlaceVisibleEditor() {
 }
 
 void frmCommChInfo::EnterGridEdit() {
-    Trap(chtext::trace::EnterGridEdit, [this] {
+    RunTrapped(ctx_, chtext::trace::EnterGridEdit, [this] {
         const int row = CurrentRow(), col = CurrentCol();
         if (row < 1 || col < 1) return;
         savedTopRow_ = grid_->rowAt(0) + 1;
@@ -299,7 +352,7 @@ void frmCommChInfo::SetGridFocus(int rCol) {
 }
 
 void frmCommChInfo::FocusTick() {
-    Trap(chtext::trace::FocusTimer, [this] {
+    RunTrapped(ctx_, chtext::trace::FocusTimer, [this] {
         // Hide before focusing, so that no hidden editor commits on losing the focus.
         if (focusTarget_ == 1 || focusTarget_ == 2) {
             for (QComboBox* list : lists_) {
@@ -321,7 +374,7 @@ void frmCommChInfo::CommitPendingEdit() { SaveShowGridData(); }
 void frmCommChInfo::SaveShowGridData() {
     if (committing_ || edit_.EditRow <= 0) return;
     committing_ = true;  // hiding an editor moves the focus, which must not commit again
-    Trap(chtext::trace::SaveShowGridData, [this] {
+    RunTrapped(ctx_, chtext::trace::SaveShowGridData, [this] {
         const int row = edit_.EditRow, col = edit_.EditCol;
         if ((col == kFieldRxFreq || col == kFieldTxFreq) && !text1_->isHidden()) {
             const bool hadFocus = text1_->hasFocus();
@@ -346,18 +399,18 @@ void frmCommChInfo::EditorFocusLost(QWidget* editor) {
         return;
     }
     if (editor == ListOfColumn(col) && !editor->isHidden() && editor->isEnabled()) {
-        Trap(chtext::trace::ListValidate, [this] { SaveShowGridData(); });
+        RunTrapped(ctx_, chtext::trace::ListValidate, [this] { SaveShowGridData(); });
     }
 }
 
 void frmCommChInfo::GridNextLine() {
-    Trap(chtext::trace::GridNextLine, [this] {
+    RunTrapped(ctx_, chtext::trace::GridNextLine, [this] {
         MoveCursor(zb::GridNextLine(CurrentRow(), Group()), CurrentCol());
     });
 }
 
 void frmCommChInfo::GridNextCol() {
-    Trap(chtext::trace::GridNextCol, [this] {
+    RunTrapped(ctx_, chtext::trace::GridNextCol, [this] {
         const NextColStep step = zb::GridNextCol(CurrentCol(), Group());
         if (step.wrapsLine) {
             edit_.SkipEnterCell = true;
@@ -380,7 +433,7 @@ void frmCommChInfo::EditorEnter() {
 }
 
 void frmCommChInfo::Scrolled() {
-    Trap(chtext::trace::Scroll, [this] {
+    RunTrapped(ctx_, chtext::trace::Scroll, [this] {
         if (!ScrollMovesCursor(Group()) || scrollGuard_->isActive()) return;
         scrollGuard_->start();
         const int current = CurrentRow();
@@ -397,7 +450,7 @@ void frmCommChInfo::Scrolled() {
 // Group name and valid flag
 
 void frmCommChInfo::ValidClicked(bool checked) {
-    Trap(chtext::trace::ValidClick, [&] { ApplyValid(checked); });
+    RunTrapped(ctx_, chtext::trace::ValidClick, [&] { ApplyValid(checked); });
 }
 
 void frmCommChInfo::ApplyValid(bool checked) {
@@ -424,7 +477,9 @@ void frmCommChInfo::ApplyValid(bool checked) {
 void frmCommChInfo::NameChanged(const QString& text) {
     const int g = Group();
     if (showingName_ || g < 0 || g >= kGroupCount) return;  // showing the name is no change
-    Trap(chtext::trace::NameChange, [&] { ctx_.Doc.Data.Groups[g].Name.Set(Std(text)); });
+    RunTrapped(ctx_, chtext::trace::NameChange, [&] {
+        ctx_.Doc.Data.Groups[g].Name.Set(ui::ToRadioText(text, kNameBoxMaxLength));
+    });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -433,38 +488,31 @@ void frmCommChInfo::NameChanged(const QString& text) {
 bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
     const bool isList = watched != grid_ && watched != text1_ && watched != nameBox_;
     if (event->type() == QEvent::KeyPress) {
+        // The boxes' guards have already dropped refused characters and clipboard keys.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == grid_) {
-            if (!IsEnterKey(key)) return false;
-            if (MayEditCell(Group(), CurrentRow(), CurrentCol())) EnterGridEdit();
-            return true;
-        }
+        if (watched == grid_) return GridKey(key);
         if (watched == text1_) {
-            bool consumed = true;
-            Trap(chtext::trace::TextKeyPress, [&] {
-                if (IsEnterKey(key)) {
-                    EditorEnter();
-                } else {
-                    consumed = !KeyPasses(key, FreqBoxAccepts);
-                }
-            });
-            return consumed;
-        }
-        if (watched == nameBox_) {
             if (IsEnterKey(key)) {
-                focusNextChild();
+                RunTrapped(ctx_, chtext::trace::TextKeyPress, [this] { EditorEnter(); });
                 return true;
             }
-            return !KeyPasses(key, NameBoxAccepts);
+            if (IsRowKey(key)) {
+                RunTrapped(ctx_, chtext::trace::TextKeyPress, [&] { MoveRows(key); });
+                return true;
+            }
+            return false;
         }
         if (isList && IsEnterKey(key)) {
-            Trap(chtext::trace::ListKeyPress, [this] { EditorEnter(); });
+            RunTrapped(ctx_, chtext::trace::ListKeyPress, [this] { EditorEnter(); });
             return true;
         }
         return false;
     }
     if (event->type() == QEvent::FocusOut && watched != grid_ && watched != nameBox_) {
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        // Only a focus change inside the program commits: a half-typed frequency is not
+        // validated (and cannot delete a channel) because the user switched to another program.
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        if (focus->reason() != Qt::PopupFocusReason && !ui::FocusLeftTheProgram(focus)) {
             EditorFocusLost(static_cast<QWidget*>(watched));
         }
     }
@@ -475,7 +523,7 @@ void frmCommChInfo::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (channelTableOpen_ && !firstShow_) return;
     // Shown again after it was closed: open anew, so that the rules notify it again.
-    if (!channelTableOpen_) Trap(chtext::trace::FormLoad, [this] { FormLoad(); });
+    if (!channelTableOpen_) RunTrapped(ctx_, chtext::trace::FormLoad, [this] { FormLoad(); });
     firstShow_ = false;
     // On the first activation the cursor's cell opens its editor in its final place.
     QTimer::singleShot(0, this, [this] { RunEntry(); });
@@ -487,7 +535,7 @@ void frmCommChInfo::resizeEvent(QResizeEvent* event) {
 }
 
 void frmCommChInfo::closeEvent(QCloseEvent* event) {
-    Trap(chtext::trace::FormUnload, [this] {
+    RunTrapped(ctx_, chtext::trace::FormUnload, [this] {
         SaveShowGridData();
         channelTableOpen_ = false;
     });

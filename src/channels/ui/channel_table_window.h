@@ -14,12 +14,12 @@
 #include <QWidget>
 #include <array>
 
-#include "app/context.h"
 #include "channels/channel_grid_rules.h"
 #include "channels/channel_views.h"
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -72,10 +72,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Runs one step; a failure shows the step's trace name and ends the step.
-    template <class F>
-    bool Trap(const char* trace, F&& step);
-
     void BuildControls();
     void FormLoad();
     void InitShowGrid();
@@ -95,6 +91,9 @@ private:
 
     void EnterCell();
     void RunEntry();
+    QWidget* OpenEditor() const;  // the current cell's visible editor, or nullptr
+    bool GridKey(QKeyEvent* key);
+    void MoveRows(const QKeyEvent* key);
     void MoveCursor(int row, int col) override;
     bool ReceiveCellHasText(int row) override;
     void FocusTick();
@@ -140,21 +139,6 @@ private:
     QTimer* focusTimer_ = nullptr;
     QTimer* scrollGuard_ = nullptr;
 };
-
-template <class F>
-bool frmCommChInfo::Trap(const char* trace, F&& step) {
-    try {
-        step();
-        return true;
-    } catch (...) {
-    }
-    try {
-        ctx_.prompter->Show(trace);
-    } catch (...) {
-        // The message itself failed; the step still ends and the program goes on.
-    }
-    return false;
-}
 
 // The window the main window opens as an MDI child; the caller owns it and routes the
 // channel-table calls of ctx.channelViews to it.

@@ -23,7 +23,9 @@
 
 #include "app/context.h"
 #include "app/messages.h"
+#include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "base/ui/radio_text_guard.h"
 #include "channels/channel_edit.h"
 #include "channels/channel_table_texts.h"
 #include "channels/freq_rules.h"
@@ -58,7 +60,7 @@ void FillTexts(const AppContext& ctx, QComboBox* list, const std::array<TextTabl
 frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName("frmCommChInfo");
     BuildControls();
-    Trap(chtext::trace::FormLoad, [this] { FormLoad(); });
+    RunTrapped(ctx_, chtext::trace::FormLoad, [this] { FormLoad(); });
 }
 
 frmCommChInfo::~frmCommChInfo() {
@@ -99,12 +101,10 @@ void frmCommChInfo::BuildControls() {
     nameBox_->setObjectName("TextName");
     nameBox_->setMaxLength(kNameBoxMaxLength);
     nameBox_->setFixedWidth(nameBox_->fontMetrics().horizontalAdvance("WWWWWWWW") + 12);
-    nameBox_->setContextMenuPolicy(Qt::NoContextMenu);
-    nameBox_->setAcceptDrops(false);
     nameBox_->setAttribute(Qt::WA_InputMethodEnabled, false);
-    nameBox_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[A-Za-z0-9]*"), nameBox_));
-    nameBox_->installEventFilter(this);
+    // The key filter alone: a validator would also refuse every edit of a stored name that
+    // holds other characters (a blank, a Chinese character).
+    ui::GuardRadioText(nameBox_, NameBoxAccepts);
     connect(nameBox_, &QLineEdit::textChanged, this, &frmCommChInfo::NameChanged);
     validBox_ = new QCheckBox(page_);
     validBox_->setObjectName("CheckValid");
@@ -119,6 +119,9 @@ void frmCommChInfo::BuildControls() {
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid_->verticalHeader()->hide();
+    // Tab leaves the table like any control instead of moving the cell; the window's filter
+    // keeps the keyboard search and every other key from moving the cursor.
+    grid_->setTabKeyNavigation(false);
     grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::currentCellChanged, this, [this] { EnterCell(); });
     connect(grid_, &QTableWidget::cellClicked, this, &frmCommChInfo::CellClicked);
@@ -130,11 +133,10 @@ void frmCommChInfo::BuildControls() {
     text1_->setObjectName("Text1");
     text1_->setMaxLength(kFreqBoxMaxLength);
     text1_->setAlignment(Qt::AlignCenter);
-    text1_->setContextMenuPolicy(Qt::NoContextMenu);  // nothing can be pasted
-    text1_->setAcceptDrops(false);
     text1_->setAttribute(Qt::WA_InputMethodEnabled, false);
     text1_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9.]*"), text1_));
     text1_->installEventFilter(this);
+    ui::GuardRadioText(text1_, FreqBoxAccepts, ui::EnterKey::ToWindow);  // nothing can be pasted
     for (int k = 0; k < kGridListCount; ++k) {
         lists_[k] = new QComboBox(page_);
         lists_[k]->setObjectName(QString("Combo8_%1").arg(k));
@@ -182,8 +184,8 @@ void frmCommChInfo::BuildControls() {
 }
 
 void frmCommChInfo::FormLoad() {
-    Trap(chtext::trace::InitShowGrid, [this] { InitShowGrid(); });
-    Trap(chtext::trace::ChangShowByLanguage, [this] { ApplyLanguage(); });
+    RunTrapped(ctx_, chtext::trace::InitShowGrid, [this] { InitShowGrid(); });
+    RunTrapped(ctx_, chtext::trace::ChangShowByLanguage, [this] { ApplyLanguage(); });
     // Always open on the band-0 tab.
     {
         const QSignalBlocker block(tabs_);
@@ -340,7 +342,7 @@ void frmCommChInfo::GroupSelection() {
     SetEditNoVisable();
     const int index = master_->currentRow();
     ctx_.Doc.Data.CurrentGroup = static_cast<int16_t>(index < 0 ? 0 : index);
-    Trap(chtext::trace::SetGridData, [this] { SetGridData(); });
+    RunTrapped(ctx_, chtext::trace::SetGridData, [this] { SetGridData(); });
     UpdateCaption();
 }
 
