@@ -528,6 +528,7 @@ TEST_F(ChannelTable, TheTableItselfActsOnEnterAndRowKeysOnly) {
     EXPECT_EQ(Text1()->text(), "28.7");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     ZB_WAIT_VERIFY(Channel(0, 3) != nullptr);
+    ASSERT_NE(Channel(0, 3), nullptr);
     EXPECT_EQ(Channel(0, 3)->RxFreq.Raw(), "28700000");
     EXPECT_EQ(Channel(0, 1)->RxFreq.Raw(), "28500000");
     EXPECT_EQ(Channel(0, 2)->RxFreq.Raw(), "28500000");
