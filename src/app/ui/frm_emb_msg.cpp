@@ -61,11 +61,11 @@ void FrmEmbMsg::ApplyLanguage() {
 // cut it, and a text in the Chinese code page must never go through a conversion it does
 // not need.
 void FrmEmbMsg::StoreLine(int index) {
-    QLineEdit* box = boxes_[index];
-    if (!box->isModified()) return;
     RunTrapped(ctx_, "FrmEmbMsg_Text1_Validate", [&] {
-        StoreMessageLine(Line(ctx_, index), ToRadioText(box->text(), kMessageLineWidth));
-        box->setModified(false);
+        FixedText<32>& line = Line(ctx_, index);
+        const QString text = boxes_[index]->text();
+        if (text == FromRadioText(ShownMessageLine(line))) return;
+        StoreMessageLine(line, ToRadioText(text, kMessageLineWidth));
     });
 }
 
