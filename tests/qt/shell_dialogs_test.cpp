@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -290,6 +291,24 @@ TEST(GuiPrompter, ButtonsMapToAnswers) {
     });
     ctx.settings.LanguageIndex = kChinese;
     EXPECT_EQ(prompter.Ask("x", Icon::None, Buttons::OkCancel), Answer::Ok);
+}
+
+// The serial number is a radio text: shown and written back in the code page, and no paste.
+TEST_F(Dialogs, RadioInformationKeepsCodePageBytesAndRefusesPaste) {
+    ModelInfoRecord& m = ctx.Doc.Data.ModelInfo;
+    m.SerialNumber.Set("\xB2\xE2\xCA\xD4" "01");
+    FrmRadioInfoSet dialog(ctx);
+    auto* serial = Find<QLineEdit>(dialog, "Text1_0");
+    EXPECT_EQ(serial->text(), QString::fromUtf8("测试01"));
+    QApplication::clipboard()->setText("99");
+    serial->end(false);
+    QTest::keyClick(serial, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(serial, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(serial->text(), QString::fromUtf8("测试01"));
+    test::FakeRadio radio;
+    dialog.SetRadioCommands(&radio);
+    Find<QPushButton>(dialog, "CommandWrite")->click();
+    EXPECT_EQ(m.SerialNumber.Raw().substr(0, 6), "\xB2\xE2\xCA\xD4" "01");
 }
 
 // Every button of a message box and of the number-of-radios dialog speaks the interface's
