@@ -5,8 +5,6 @@
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,12 +12,10 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 
