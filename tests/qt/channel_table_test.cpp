@@ -643,6 +643,10 @@ TEST_F(ChannelTable, AGbkGroupNameKeepsItsBytes) {
     name->end(false);
     QTest::keyClicks(name, "A");
     EXPECT_EQ(ctx.Doc.Data.Groups[0].Name.Raw(), "\xB2\xE2\xCA\xD4" "A   ");
+    // The field holds 8 bytes, and each Chinese character takes two of them.
+    QTest::keyClicks(name, "BCDE");
+    EXPECT_EQ(name->text(), QString::fromUtf8("测试ABCD"));
+    EXPECT_EQ(ctx.Doc.Data.Groups[0].Name.Raw(), "\xB2\xE2\xCA\xD4" "ABCD");
 }
 
 }  // namespace

@@ -111,6 +111,11 @@ TEST_F(LocalInfo, AGbkLineKeepsItsBytesUntilTheUserEditsIt) {
     box[1]->setFocus();
     EXPECT_EQ(line1.Raw(), std::string("\xB2\xE2\xCA\xD4X") + '\0' + std::string(26, ' '));
     EXPECT_EQ(line2.Raw(), gbk);
+    // Sixteen Chinese characters fill the 32 bytes: nothing more goes in.
+    box[1]->setText(QString(16, QChar(0x6D4B)));
+    box[1]->end(false);
+    QTest::keyClicks(box[1], "X");
+    EXPECT_EQ(box[1]->text(), QString(16, QChar(0x6D4B)));
 }
 
 // Switching to another program stores nothing; the next focus change inside it does.

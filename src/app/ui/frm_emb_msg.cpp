@@ -40,6 +40,7 @@ FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
         boxes_[i]->setText(FromRadioText(ShownMessageLine(Line(ctx_, i))));
         boxes_[i]->installEventFilter(this);
         GuardRadioText(boxes_[i], IsRadioTextCharAccepted);
+        LimitRadioTextBytes(boxes_[i], kMessageLineWidth);
         column->addWidget(boxes_[i]);
     }
     close_->setObjectName("CommandClose");

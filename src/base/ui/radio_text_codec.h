@@ -8,11 +8,17 @@
 #include <string>
 #include <string_view>
 
+class QLineEdit;
+
 namespace zb::ui {
 
 QString FromRadioText(std::string_view bytes);
 
 // A character without a code becomes "?"; at most maxBytes bytes, never half a character.
 std::string ToRadioText(const QString& text, std::size_t maxBytes = std::string::npos);
+
+// Keeps a box's text within the bytes its field holds: a Chinese character takes two, so a
+// length in characters alone would let the stored text be cut.
+void LimitRadioTextBytes(QLineEdit* box, std::size_t maxBytes);
 
 }  // namespace zb::ui

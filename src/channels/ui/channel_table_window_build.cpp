@@ -22,6 +22,7 @@
 #include "app/messages.h"
 #include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "base/ui/radio_text_codec.h"
 #include "base/ui/radio_text_guard.h"
 #include "channels/channel_edit.h"
 #include "channels/channel_table_texts.h"
@@ -102,6 +103,7 @@ void frmCommChInfo::BuildControls() {
     // The key filter alone: a validator would also refuse every edit of a stored name that
     // holds other characters (a blank, a Chinese character).
     ui::GuardRadioText(nameBox_, NameBoxAccepts);
+    ui::LimitRadioTextBytes(nameBox_, kNameBoxMaxLength);
     connect(nameBox_, &QLineEdit::textChanged, this, &frmCommChInfo::NameChanged);
     validBox_ = new QCheckBox(page_);
     validBox_->setObjectName("CheckValid");
