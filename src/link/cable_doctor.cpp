@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <tuple>
 
 #include <sys/stat.h>
 #if defined(__linux__)
@@ -80,17 +81,15 @@ std::string Hex4(int value) {
     return std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
 }
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-// ttyS2 before ttyS10: the name's text, then its trailing number.
+// ttyS2 before ttyS10: the name's text, then its trailing number (compared as digits, so no
+// number is too long).
 bool NaturalLess(const std::string& a, const std::string& b) {
     auto split = [](const std::string& s) {
         std::size_t i = s.size();
         while (i > 0 && std::isdigit(static_cast<unsigned char>(s[i - 1]))) --i;
-        return std::make_pair(s.substr(0, i), i < s.size() ? std::stol(s.substr(i)) : -1L);
+        std::string digits = s.substr(i);
+        digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
+        return std::make_tuple(s.substr(0, i), digits.size(), digits);
     };
     return split(a) < split(b);
 }

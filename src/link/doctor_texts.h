@@ -160,6 +160,12 @@ inline constexpr TextTable ProbeNoIdentification{"the radio acknowledged the pro
                                                  "identify itself",
                                                  "对讲机确认了编程请求，但没有发回识别信息"};
 
+// Under "Cannot Open Communication Port." and its reason.
+inline constexpr TextTable OpenFailureHint{"Check Cable... in Setup > Communication Port (or zb347rx-cli "
+                                           "doctor) says why.",
+                                           "“设置 > 通讯端口”中的“检查数据线...”（或 zb347rx-cli doctor）"
+                                           "可查明原因。"};
+
 // The window.
 inline constexpr TextTable CheckCableButton{"Check Cable...", "检查数据线..."};
 inline constexpr TextTable WindowCaption{"Cable Check", "数据线检查"};

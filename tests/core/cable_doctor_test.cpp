@@ -26,7 +26,6 @@ std::string Dump(const DoctorReport& r) { return FormatReport(r, kEnglish); }
 
 TEST(CableDoctor, ListsEachPortWithItsNumberChipDriverAndLatency) {
     FakeHost h;
-    h.SetGroups("alice");
     h.AddUsbPort("ttyUSB0", 0x0403, 0x6001, "ftdi_sio");
     // A built-in UART with hardware behind it, and an empty slot (type 0) that is not a port.
     h.Write("sys/devices/platform/serial8250/tty/ttyS1/type", "4\n");
@@ -103,7 +102,6 @@ TEST(CableDoctor, PermissionNamesOwnerGroupModeAndTheFixThatApplies) {
 TEST(CableDoctor, PortHeldByAnotherProgramThroughADescriptorOrALockFile) {
     FakeHost h;
     h.AddUsbPort("ttyUSB0", 0x0403, 0x6001, "ftdi_sio");
-    h.SetGroups("alice");
     h.AddProcess(4242, "minicom", "/dev/ttyUSB0");
     h.AddProcess(4243, "cu");
     h.AddProcess(4244, "bash", "/dev/pts/1");

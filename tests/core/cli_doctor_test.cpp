@@ -31,6 +31,7 @@ struct CliDoctor : ::testing::Test {
 
 TEST_F(CliDoctor, HostReportSaysWhatBlocksThePortAndExitsByIt) {
     host.AddUsbPort("ttyUSB0", 0x0403, 0x6001, "ftdi_sio");
+    host.SetGroups("");  // alice is not in dialout
     ProgramResult r = Doctor({"--as-user", "alice"});
     EXPECT_EQ(r.status, 1) << r.out << r.err;
     EXPECT_NE(r.out.find("PROBLEM: /dev/ttyUSB0 (COM1): this user may not open it"), std::string::npos) << r.out;

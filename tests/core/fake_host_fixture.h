@@ -18,7 +18,8 @@
 namespace zb::test {
 
 // A machine below a temporary folder. The user checked is "alice", who is not the owner of the
-// files the test makes; the group of those files is called "dialout" in the fake etc/group.
+// files the test makes; the group of those files is called "dialout" in the fake etc/group, and
+// alice is a member unless the test says otherwise.
 struct FakeHost {
     test::TempDir dir;
     HostView host;
@@ -30,7 +31,7 @@ struct FakeHost {
         host.root = dir.path.string();
         Write("etc/passwd", "root:x:0:0::/root:/bin/sh\nalice:x:" + std::to_string(aliceId) + ":" +
                                 std::to_string(aliceId) + "::/home/alice:/bin/sh\n");
-        SetGroups("");
+        SetGroups("alice");
         std::filesystem::create_directories(dir.path / "proc");
     }
     // etc/group with the given members of dialout; alice's session has the groups of the file.

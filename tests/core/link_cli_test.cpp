@@ -312,6 +312,9 @@ TEST_F(CliRadio, PortThatCannotOpenSaysWhy) {
     EXPECT_NE(r.err.find("Cannot Open Communication Port.\nThere is no serial port " + dir / "no-such-tty"),
               std::string::npos)
         << r.err;
+    EXPECT_NE(r.err.find("Check Cable... in Setup > Communication Port (or zb347rx-cli doctor) says why."),
+              std::string::npos)
+        << r.err;
 }
 
 // On a terminal each radio command shows how far it is.
