@@ -156,6 +156,9 @@ inline constexpr TextTable ProbeNoAnswer{"no answer to the program request: chec
 inline constexpr TextTable ProbeGarbage{"bytes that are not a reply came back (%1): wrong line settings "
                                         "(stop bits, handshaking) or another device on this port",
                                         "收到的字节不是应答（%1）：线路设置（停止位、握手方式）不对，或该端口上是别的设备"};
+inline constexpr TextTable ProbeEcho{"the line sends back what the program sends (%1): the cable or "
+                                     "adapter echoes, so the radio's replies cannot be told apart",
+                                     "线路把程序发出的内容原样送回（%1）：数据线或适配器有回显，无法分辨对讲机的应答"};
 inline constexpr TextTable ProbeNoIdentification{"the radio acknowledged the program request but did not "
                                                  "identify itself",
                                                  "对讲机确认了编程请求，但没有发回识别信息"};

@@ -1,5 +1,6 @@
 #include "link/radio_probe.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "app/context.h"
@@ -88,14 +89,15 @@ double RadioProbe::MsSinceSend() const {
 void RadioProbe::OnReceive() {
     if (step_ == Step::Idle || !ctx_.line) return;
     const Bytes bytes = ctx_.line->ReadAll();
+    if (step_ == Step::Program && (!result_.garbage.empty() || !IsAcknowledge(bytes))) {
+        // Whatever else comes until the reply timer expires belongs to the same answer: an echo
+        // of the request arrives a byte at a time.
+        result_.garbage.insert(result_.garbage.end(), bytes.begin(), bytes.end());
+        return;
+    }
     timer_->Stop();
     switch (step_) {
         case Step::Program:
-            if (!IsAcknowledge(bytes)) {
-                result_.garbage = bytes;
-                Finish(ProbeOutcome::Garbage);
-                return;
-            }
             result_.programRoundTripMs = MsSinceSend();
             attempts_ = 0;
             Send(Step::Identify, IdentifyRequest(), kIdentificationLength);
@@ -125,8 +127,8 @@ void RadioProbe::OnTimeout() {
     const Bytes leftover = ctx_.line->ReadAll();
     switch (step_) {
         case Step::Program:
-            if (!leftover.empty()) {
-                result_.garbage = leftover;
+            result_.garbage.insert(result_.garbage.end(), leftover.begin(), leftover.end());
+            if (!result_.garbage.empty()) {
                 Finish(ProbeOutcome::Garbage);
             } else if (++attempts_ < kAttempts) {
                 Send(Step::Program, ProgramRequest(), kAckReplyLength);
@@ -192,7 +194,14 @@ Finding ProbeFinding(const ProbeResult& r, const std::string& programModel, int 
             break;
         case ProbeOutcome::CannotOpen: f.text = FillText(dm::ProbeCannotOpen[language], {r.openFailure}); break;
         case ProbeOutcome::NoAnswer: f.text = std::string(dm::ProbeNoAnswer[language]); break;
-        case ProbeOutcome::Garbage: f.text = FillText(dm::ProbeGarbage[language], {HexBytes(r.garbage)}); break;
+        case ProbeOutcome::Garbage: {
+            // A line that returns the request itself (TX joined to RX) is not another device.
+            const Bytes program = ProgramRequest();
+            const bool echo = r.garbage.size() >= program.size() &&
+                              std::equal(program.begin(), program.end(), r.garbage.begin());
+            f.text = FillText((echo ? dm::ProbeEcho : dm::ProbeGarbage)[language], {HexBytes(r.garbage)});
+            break;
+        }
         case ProbeOutcome::NoIdentification: f.text = std::string(dm::ProbeNoIdentification[language]); break;
     }
     return f;

@@ -65,10 +65,14 @@ TEST(RadioProbe, FailuresAreToldApart) {
     Bytes other = {'P', 'Z', 'B', '9', '9', '9', ' ', 0, 'V', '1', '0', '0', 0, 0};
     Bytes shortId = other;
     shortId.pop_back();  // XON/XOFF ate a byte: 13 bytes
+    Bytes echo = ProgramRequest();
+    echo.push_back(kAck);
     const std::vector<Case> cases = {
         {"silent line", {}, {}, ProbeOutcome::NoAnswer, "no answer to the program request", 2},
         {"garbage", {0xF8, 0x80, 0x00}, {}, ProbeOutcome::Garbage,
          "bytes that are not a reply came back (F8 80 00)", 1},
+        {"echo of the request", echo, {}, ProbeOutcome::Garbage,
+         "the line sends back what the program sends (50 52 4F 47 52 41 4D 06)", 1},
         {"another model", {kAck}, other, ProbeOutcome::OtherModel,
          "another model answered: model ZB999, firmware V100 (this program is for ZB347)", 4},
         {"identification cut short", {kAck}, shortId, ProbeOutcome::Garbage, "(50 5A 42 39", 3},
@@ -80,7 +84,8 @@ TEST(RadioProbe, FailuresAreToldApart) {
         test::LinkHarness h;
         h.line.stations.clear();
         h.line.onWrite = [&](const Bytes& packet) {
-            if (packet == ProgramRequest()) h.line.Deliver(c.toProgram, 1);
+            if (packet == ProgramRequest())  // a byte at a time, as a slow line brings them
+                for (std::size_t i = 0; i < c.toProgram.size(); ++i) h.line.Deliver({c.toProgram[i]}, 1 + i);
             if (packet == IdentifyRequest()) h.line.Deliver(c.toIdentify, 1);
             if (packet == EndRequest() || packet == Acknowledge()) h.line.Deliver({kAck}, 1);
         };

@@ -91,7 +91,9 @@ int RunDoctor(const std::vector<std::string>& words) {
     }
     if (auto name = args.Value("--as-user")) {
         auto user = UserFromFiles(host.root, *name);
-        if (!user) return UsageError("--as-user: no user " + *name + " in " + host.root + "/etc/passwd");
+        if (!user)
+            return UsageError("--as-user: no user " + *name + " in " +
+                              (std::filesystem::path(host.root) / "etc/passwd").string());
         host.user = *user;
         host.askSystem = false;
     }
