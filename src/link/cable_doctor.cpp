@@ -559,13 +559,16 @@ private:
             }
         }
         std::set<fs::path> seen;
-        for (const char* folder : {"/var/lock", "/run/lock"}) {
+        // The lock folders serial programs use; Qt falls back to /tmp when the others are closed.
+        for (const char* folder : {"/var/lock", "/run/lock", "/tmp"}) {
             const std::string lock = std::string(folder) + "/LCK.." + port.name;
             const fs::path file = Under(host_.root, lock);
             std::error_code ec;
             if (!fs::exists(file, ec) || !seen.insert(fs::canonical(file, ec)).second) continue;
+            // The process id in text on the first line ("      1234", or Qt's "1234\nprogram\nhost"),
+            // or in the old binary form.
             const std::string content = ReadSmall(file).value_or("");
-            std::optional<long> pid = ParseNumber(content);
+            std::optional<long> pid = ParseNumber(content.substr(0, content.find('\n')));
             if (!pid && content.size() == sizeof(int)) {  // the old binary form
                 int binary = 0;
                 std::copy(content.begin(), content.end(), reinterpret_cast<char*>(&binary));

@@ -105,7 +105,7 @@ TEST(CableDoctor, PortHeldByAnotherProgramThroughADescriptorOrALockFile) {
     h.AddProcess(4242, "minicom", "/dev/ttyUSB0");
     h.AddProcess(4243, "cu");
     h.AddProcess(4244, "bash", "/dev/pts/1");
-    h.Write("var/lock/LCK..ttyUSB0", "      4243\n");
+    h.Write("var/lock/LCK..ttyUSB0", "4243\ncu\nhost\n");  // as Qt writes it
     h.Write("run/lock/LCK..ttyUSB0", "      9999\n");  // its process is gone
     DoctorReport r = h.Check();
     EXPECT_NE(Find(r, FindingKind::Problem, "another program has it open: process 4242 (minicom)"), nullptr) << Dump(r);
