@@ -254,10 +254,29 @@ bool IsVendorKey(const std::string& key) {
 bool IsProductKey(const std::string& key) {
     return key == "ATTRS{idProduct}" || key == "ATTR{idProduct}" || key == "ENV{ID_MODEL_ID}";
 }
+// A udev pattern: "*" and "?" as wildcards, case ignored.
+bool GlobMatches(std::string_view pattern, std::string_view text) {
+    if (pattern.empty()) return text.empty();
+    if (pattern[0] == '*')
+        return GlobMatches(pattern.substr(1), text) || (!text.empty() && GlobMatches(pattern, text.substr(1)));
+    if (text.empty()) return false;
+    const bool same = pattern[0] == '?' || std::tolower(static_cast<unsigned char>(pattern[0])) ==
+                                               std::tolower(static_cast<unsigned char>(text[0]));
+    return same && GlobMatches(pattern.substr(1), text.substr(1));
+}
+
+// A vendor or product id against a udev value: alternatives split by "|", each a number or a
+// pattern of the four hex digits.
 bool SameId(const std::string& value, int id) {
-    if (value == "*") return true;
-    auto n = ParseNumber(value, 16);
-    return n && *n == id;
+    std::stringstream alternatives(value);
+    for (std::string one; std::getline(alternatives, one, '|');) {
+        if (one.find_first_of("*?") != std::string::npos) {
+            if (GlobMatches(one, Hex4(id))) return true;
+        } else if (auto n = ParseNumber(one, 16); n && *n == id) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // A rule line that sets ID_MM_DEVICE_IGNORE for the adapter. Only lines whose conditions are the
