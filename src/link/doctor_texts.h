@@ -55,9 +55,9 @@ inline constexpr TextTable FixJoinGroup{"fix: sudo usermod -aG %1 %2, then log o
 inline constexpr TextTable FixLogInAgain{"%1 is a member of group %2, but this login started before "
                                          "that: log out and in again",
                                          "%1 已是组 %2 的成员，但本次登录早于加入：请注销并重新登录"};
-inline constexpr TextTable FixUdevRule{"fix: install a udev rule, /etc/udev/rules.d/99-zb347rx.rules "
+inline constexpr TextTable FixUdevRule{"fix: install a udev rule, /etc/udev/rules.d/60-zb347rx-serial.rules "
                                        "with the line %1, then unplug the adapter and plug it in again",
-                                       "解决：安装udev规则 /etc/udev/rules.d/99-zb347rx.rules，内容为 %1，"
+                                       "解决：安装udev规则 /etc/udev/rules.d/60-zb347rx-serial.rules，内容为 %1，"
                                        "然后拔下适配器再重新插上"};
 inline constexpr TextTable HeldByProcess{"another program has it open: process %1 (%2); close that "
                                          "program first",
