@@ -184,9 +184,7 @@ bool LinkRunner::Run(void (*start)(AppContext&), const std::string& blockCaption
 
     ctx.link.lastSucceeded = false;  // a start that fails leaves no earlier success behind
     start(ctx);
-    auto busy = [&] {
-        return ctx.link.CommMode != 0 || (ctx.link.writeTimer && ctx.link.writeTimer->IsActive());
-    };
+    auto busy = [&] { return ConversationRunning(ctx); };
     int shown = -1;
     if (showBlocks && busy()) progress_->OpenProgress(ProgressKind::Single, blockCaption);
     // A running conversation always has a timer pending, so waiting for events never hangs.
