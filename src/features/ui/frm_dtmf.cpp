@@ -18,6 +18,7 @@
 #include "app/ui/frm_main.h"
 #include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
+#include "base/ui/radio_text_guard.h"
 #include "codeplug/text_util.h"
 #include "features/dtmf_rules.h"
 #include "features/dtmf_texts.h"
@@ -50,8 +51,8 @@ int16_t* PositionField(DtmfSettingsRecord& d, int list) {
 // Leaving a box for another window of the program, not for another program.
 bool LeftInsideProgram(QEvent* event) {
     if (event->type() != QEvent::FocusOut) return false;
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    const auto* focus = static_cast<QFocusEvent*>(event);
+    return focus->reason() != Qt::PopupFocusReason && !FocusLeftTheProgram(focus);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "base/ui/radio_text_guard.h"
+
 namespace zb::ui {
 namespace {
 
@@ -114,8 +116,8 @@ void RowListGrid::CommitEdit() {
 bool RowListGrid::eventFilter(QObject* watched, QEvent* event) {
     if (watched == box_ && event->type() == QEvent::FocusOut) {
         // Another program taking the focus is no reason to store anything.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) CommitEdit();
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        if (focus->reason() != Qt::PopupFocusReason && !FocusLeftTheProgram(focus)) CommitEdit();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/ui/radio_text_filter.h"
+#include "base/ui/radio_text_guard.h"
 
 namespace zb::ui {
 namespace {
@@ -23,9 +23,11 @@ QString Mapped(const QString& typed, SymbolKeyFilter::Rule rule) {
 }  // namespace
 
 SymbolKeyFilter::SymbolKeyFilter(QLineEdit* box, Rule rule) : QObject(box), rule_(rule) {
-    new RadioTextFilter(box);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->installEventFilter(this);  // installed last: sees the keys first
+    box->installEventFilter(this);
+    // The shared guard (no clipboard keys, no middle-click paste, no drop, no context menu,
+    // Enter moves on) sees every event first; the symbols are sorted here.
+    GuardRadioText(box, AnyChar);
 }
 
 bool SymbolKeyFilter::eventFilter(QObject* watched, QEvent* event) {
@@ -34,7 +36,7 @@ bool SymbolKeyFilter::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
-        // Control keys (editing, Ctrl+C...) go on to the radio text rules.
+        // Editing keys go on to the box.
         if (text.isEmpty() || !text.front().isPrint() ||
             (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
             return false;
