@@ -9,6 +9,9 @@ namespace zb::msg {
 inline constexpr TextTable FileError{"file error.", "文件错误。"};
 inline constexpr TextTable OkButton{"&OK", "确定(&O)"};
 inline constexpr TextTable CancelButton{"&Cancel", "取消(&C)"};
+inline constexpr TextTable YesButton{"&Yes", "是(&Y)"};
+inline constexpr TextTable NoButton{"&No", "否(&N)"};
+inline constexpr TextTable RetryButton{"&Retry", "重试(&R)"};
 inline constexpr TextTable CloseButton{"&Close", "关闭(&C)"};
 inline constexpr TextTable HelpButton{"&Help", "帮助(&H)"};
 inline constexpr TextTable InvalidData{"Invalid Data", "无效数据"};

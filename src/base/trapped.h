@@ -22,7 +22,11 @@ bool RunTrapped(Prompter& prompter, const std::string& traceName, Operation&& op
     } catch (...) {
         std::fprintf(stderr, "%s: unknown failure\n", traceName.c_str());
     }
-    prompter.Show(traceName);
+    try {
+        prompter.Show(traceName);
+    } catch (...) {
+        // The message itself failed; the operation still ends and the program goes on.
+    }
     return false;
 }
 

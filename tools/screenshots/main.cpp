@@ -33,6 +33,7 @@
 #include "app/ui/ui_text.h"
 #include "base/text_table.h"
 #include "channels/channel_edit.h"
+#include "channels/ui/frm_print_list.h"
 #include "codeplug/tone_tables.h"
 #include "link/link_radio_commands.h"
 #include "link/port_numbers.h"
@@ -216,6 +217,8 @@ bool ShootLanguage(const Options& options, int language, const char* suffix) {
              return progress;
          }},
         {"FrmRadioInfo", [&] { return new zb::ui::FrmRadioInfo(ctx, main.get()); }},
+        // The service windows' dialog (their child windows are drawn with the editors above).
+        {"FrmPrintList", [&] { return new zb::ui::FrmPrintList(ctx, main.get()); }},
     };
     for (const auto& [name, make] : dialogs) {
         std::unique_ptr<QWidget> dialog(make());

@@ -15,6 +15,7 @@
 #include "app/ui/ui_text.h"
 #include "base/trapped.h"
 #include "channels/ui/csv_import_dialog.h"
+#include "channels/ui/frm_print_list.h"
 #include "files/templates.h"
 #include "link/link_engine.h"
 #include "link/radio_commands.h"
@@ -147,7 +148,12 @@ void frmMain::RunCommand(Command command) {
                 ExportChannelsCsv(ctx_, this);
             });
             break;
-        case Command::FilePrint: break;  // the print list window has no actions
+        case Command::FilePrint:
+            ShowModal("frmMain_mnuFilePrint", [&] {
+                FrmPrintList dialog(ctx_, this);
+                dialog.exec();
+            });
+            break;
         case Command::FileExit: close(); break;
         case Command::ModelInfo:
             ShowModal("frmMain_mnuModelInfo", [&] {

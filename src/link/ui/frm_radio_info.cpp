@@ -11,6 +11,7 @@
 #include "app/ui/ui_text.h"
 #include "base/messages.h"
 #include "base/trapped.h"
+#include "base/ui/radio_text_codec.h"
 #include "codeplug/identity.h"
 #include "codeplug/text_util.h"
 #include "link/radio_info.h"
@@ -60,7 +61,7 @@ void FrmRadioInfo::ShowRecord() {
         const ModelInfoRecord& m = ctx_.Doc.Data.ModelInfo;
         boxes_[0]->setText(Qs(ShownModelType(ctx_)));
         boxes_[1]->setText(Qs(BandTextOf(m.RadioBandCode)));
-        boxes_[2]->setText(Qs(CleanText(m.SerialNumber)));
+        boxes_[2]->setText(FromRadioText(CleanText(m.SerialNumber)));
     });
 }
 
