@@ -2,6 +2,7 @@
 
 #include "app/context.h"
 #include "link/link_engine.h"
+#include "testmode/testmode_engine.h"
 
 namespace zb {
 
@@ -12,5 +13,6 @@ void LinkRadioCommands::WriteToRadio() { zb::WriteToRadio(ctx_); }
 void LinkRadioCommands::WriteToGroup() { zb::WriteToGroup(ctx_); }
 void LinkRadioCommands::ReadRmgData(bool clearImage) { zb::ReadRmgData(ctx_, clearImage); }
 void LinkRadioCommands::WriteRadioInfo() { zb::WriteRadioInfo(ctx_); }
+void LinkRadioCommands::TestMode() { EnterTestMode(ctx_); }
 
 }  // namespace zb

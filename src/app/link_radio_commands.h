@@ -17,6 +17,7 @@ public:
     void WriteToGroup() override;
     void ReadRmgData(bool clearImage) override;
     void WriteRadioInfo() override;
+    void TestMode() override;
 
 private:
     AppContext& ctx_;

@@ -15,6 +15,8 @@ public:
     virtual void ReadRmgData(bool /*clearImage*/) {}
     // The model record of the document, already stored by the caller.
     virtual void WriteRadioInfo() {}
+    // The factory test mode.
+    virtual void TestMode() {}
 };
 
 }  // namespace zb

@@ -7,6 +7,7 @@
 #include "app/system_locale.h"
 #include "codeplug/defaults.h"
 #include "files/version_table.h"
+#include "testmode/testmode_engine.h"
 
 namespace zb {
 
@@ -25,6 +26,7 @@ void RunStartup(AppContext& ctx, const StartupOptions& options) {
     ctx.settings.settingsPath = ChooseSettingsPath(f.baseFolder, userConfig);
     LoadSettings(ctx, options.systemLanguage.value_or(DetectSystemLanguage()));
     StartupInit(ctx);
+    ApplyTestModeStartValues(ctx.testMode);
 }
 
 }  // namespace zb

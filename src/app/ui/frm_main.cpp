@@ -26,6 +26,7 @@
 #include "channels/channel_views.h"
 #include "codeplug/defaults.h"
 #include "link/port_choice.h"
+#include "testmode/ui/frm_test_mode.h"
 
 namespace zb::ui {
 namespace {
@@ -62,7 +63,8 @@ private:
 
 frmMain::frmMain(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), childViews_(std::make_unique<OpenChildViews>(*this)),
-      linkViews_(std::make_unique<MainLinkViews>(*this)) {
+      linkViews_(std::make_unique<MainLinkViews>(*this)),
+      testModeWindows_(std::make_unique<TestModeWindows>(ctx, this)) {
     setObjectName("frmMain");
     RegisterEditorWindows(children_);
 
@@ -88,6 +90,7 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent)
     ctx_.shellViews = this;
     ctx_.channelViews = childViews_.get();
     ctx_.linkViews = linkViews_.get();
+    ctx_.testModeViews = testModeWindows_.get();
 }
 
 frmMain::~frmMain() {
@@ -96,6 +99,7 @@ frmMain::~frmMain() {
     if (ctx_.shellViews == this) ctx_.shellViews = &ctx_.defaultShellViews;
     if (ctx_.channelViews == childViews_.get()) ctx_.channelViews = &ctx_.defaultChannelViews;
     if (ctx_.linkViews == linkViews_.get()) ctx_.linkViews = &ctx_.defaultLinkViews;
+    if (ctx_.testModeViews == testModeWindows_.get()) ctx_.testModeViews = &ctx_.defaultTestModeViews;
 }
 
 void frmMain::Form_Load() {

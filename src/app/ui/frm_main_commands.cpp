@@ -161,8 +161,8 @@ void frmMain::RunCommand(Command command) {
             });
             break;
         case Command::MWriteToRadio: MWriteToRadio(); break;
-        case Command::TestMode:  // this build has no factory test mode
-            ctx_.prompter->Show(Text(ctx_, kNotAvailable), Icon::Information);
+        case Command::TestMode:
+            RunTrapped(ctx_, "frmMain_mnuTest", [&] { radio_->TestMode(); });
             break;
         case Command::RadioInfo:
             RunTrapped(ctx_, "frmMain_mnuRadioInfo", [&] { radio_->ReadRmgData(false); });
