@@ -165,6 +165,8 @@ FrmTestMode::FrmTestMode(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt:
 
 FrmTestMode::~FrmTestMode() = default;
 
+FrmTestModePara* FrmTestMode::ItemWindow() const { return para_.data(); }
+
 void FrmTestMode::ShowChannel() {
     const auto& t = ctx_.testMode;
     for (const TestChannel& c : t.channels) {

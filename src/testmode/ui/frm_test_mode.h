@@ -33,7 +33,7 @@ public:
     void TestModeUnSetPTT();
     // The item window for the item chosen (TimerTestModeParaFrm).
     void OpenItemWindow();
-    FrmTestModePara* ItemWindow() const { return para_; }
+    FrmTestModePara* ItemWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
