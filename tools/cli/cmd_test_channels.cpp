@@ -50,11 +50,11 @@ void PrintChannels(const AppContext& ctx) {
         rows[e.ChNo].fileRx = TestFreqText(e.RxFreq.Raw());
         rows[e.ChNo].fileTx = TestFreqText(e.TxFreq.Raw());
     }
-    std::printf("%-4s %-11s %-11s %-11s %-11s\n", "CH", "RADIO RX", "RADIO TX", "FILE RX", "FILE TX");
+    std::printf("%-4s %-11s %-11s %-11s %s\n", "CH", "RADIO RX", "RADIO TX", "FILE RX", "FILE TX");
     for (const auto& [number, r] : rows) {
         const bool same = r.radioRx == r.fileRx && r.radioTx == r.fileTx;
-        std::printf("%-4d %-11s %-11s %-11s %-11s%s\n", number, r.radioRx.c_str(), r.radioTx.c_str(),
-                    r.fileRx.c_str(), r.fileTx.c_str(), same ? "" : "  <>");
+        std::printf("%-4d %-11s %-11s %-11s %s%s\n", number, r.radioRx.c_str(), r.radioTx.c_str(),
+                    r.fileRx.c_str(), r.fileTx.c_str(), same ? "" : "   <>");
     }
     std::fflush(stdout);
 }
