@@ -45,6 +45,8 @@
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"
 #include "link/qt/qt_timer.h"
+#include "testmode/ui/frm_test_mode.h"
+#include "testmode/ui/frm_test_mode_para.h"
 
 namespace {
 
@@ -223,6 +225,26 @@ bool ShootLanguage(const Options& options, int language, const char* suffix) {
         Settle();
         ok &= shoot.Save(dialog.get(), name);
         dialog->close();
+    }
+
+    // The factory test mode's windows, on the test channels and alignment values of a radio
+    // (no port is open, so nothing is sent).
+    {
+        auto& t = ctx.testMode;
+        t.channels = {{1, "28015000", "28015000"}, {2, "28505000", "28505000"}, {3, "29685000", "29685000"}};
+        for (int item = 0; item < zb::kAlignmentItemCount; ++item)
+            for (int level = 0; level < zb::kLevelCount; ++level)
+                t.alignment[item][level] = static_cast<uint8_t>(60 + 20 * level + item);
+        auto* test = new zb::ui::FrmTestMode(ctx, main.get());
+        test->show();
+        Settle();
+        ok &= shoot.Save(test, "FrmTestMode");
+        t.selectedItem = 1;
+        test->OpenItemWindow();
+        Settle();
+        ok &= shoot.Save(test->ItemWindow(), "FrmTestModePara");
+        test->close();
+        t = zb::TestModeState{};
     }
 
     main->CloseAllChildren();

@@ -80,6 +80,7 @@ FrmTestMode::FrmTestMode(AppContext& ctx, QWidget* parent) : QWidget(parent, Qt:
     items_->setObjectName("List1");
     items_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const TextTable& item : tm::Items) items_->addItem(Tr(ctx_, item));
+    items_->setMinimumHeight(items_->sizeHintForRow(0) * items_->count() + 2 * items_->frameWidth());
 
     auto* wide = Button(this, "CommandWide", Tr(ctx_, tm::WideButton));
     auto* narrow = Button(this, "CommandNarrow", Tr(ctx_, tm::NarrowButton));
