@@ -274,6 +274,22 @@ void EndTestMode(AppContext& ctx, bool success) {
     ctx.testModeViews->TestModeEnded();
 }
 
+void LeaveTestModeNow(AppContext& ctx) {
+    if (ctx.link.CommMode != kModeTestMode) return;
+    if (PortOpen(ctx)) {
+        for (int function : {kFnTransmitterOff, kFnLeave}) {
+            Bytes packet;
+            for (const SendEntry& e : FunctionEntries(function, ctx.testMode.selectedSignalling)) {
+                if (e[kEntryStep] == 6) continue;  // the signalling does not matter any more
+                const Bytes bytes = CommandBytes(e);
+                packet.insert(packet.end(), bytes.begin(), bytes.end());
+            }
+            SendPacket(ctx, packet, 1);
+        }
+    }
+    EndTestMode(ctx, false);
+}
+
 void TestModeReceived(AppContext& ctx, const Bytes& packet) {
     auto front = ctx.link.sendList.Front();
     // A packet the current entry does not wait for is ignored; the reply timer keeps running,

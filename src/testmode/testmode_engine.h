@@ -24,6 +24,10 @@ bool QueueTestFunction(AppContext& ctx, int function, int a = 0, int b = 0);
 // Ends test mode: list reset, CommMode 0, timers stopped, port closed.
 void EndTestMode(AppContext& ctx, bool success);
 
+// The program is closing while test mode runs: there is no time left to wait for replies, so
+// the radio is told at once to release the transmitter and leave test mode, then the port closes.
+void LeaveTestModeNow(AppContext& ctx);
+
 // The engine's events.
 void TestModeReceived(AppContext& ctx, const Bytes& packet);
 void TestModeSendDone(AppContext& ctx);

@@ -159,6 +159,20 @@ TEST_F(TestModeWindowsTest, CancelAfterTimeOutClosesTheWindowsAndThePort) {
     EXPECT_EQ(TestWindow(), nullptr);
 }
 
+// The program closes while the radio transmits: it is released and leaves test mode at once.
+TEST_F(TestModeWindowsTest, ClosingTheProgramReleasesTheTransmitter) {
+    ui::FrmTestMode* w = Enter();
+    ASSERT_NE(w, nullptr);
+    Click(w, "CommandPTT");
+    ASSERT_TRUE(radio.test.keyed);
+    main->close();
+    EXPECT_FALSE(radio.test.keyed);
+    EXPECT_FALSE(radio.test.active);
+    EXPECT_EQ(ctx.link.CommMode, kModeIdle);
+    EXPECT_FALSE(line.IsOpen());
+    EXPECT_EQ(TestWindow(), nullptr);
+}
+
 // Closing the item window with the transmitter keyed releases it and leaves the item.
 TEST_F(TestModeWindowsTest, ClosingTheItemWindowReleasesTheTransmitter) {
     ui::FrmTestMode* w = Enter();

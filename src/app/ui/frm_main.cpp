@@ -26,6 +26,7 @@
 #include "channels/channel_views.h"
 #include "codeplug/defaults.h"
 #include "link/port_choice.h"
+#include "testmode/testmode_engine.h"
 #include "testmode/ui/frm_test_mode.h"
 
 namespace zb::ui {
@@ -323,6 +324,7 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    LeaveTestModeNow(ctx_);
     SavePlacement();
     CloseAllChildren();
     event->accept();
