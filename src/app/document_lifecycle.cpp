@@ -116,9 +116,13 @@ bool OpenDocument(AppContext& ctx) {
     }
     const auto chosen = ctx.shellViews->ChooseFileToOpen();
     if (!chosen) return false;
-    ctx.document.path = *chosen;
+    return OpenDocumentFile(ctx, *chosen);
+}
+
+bool OpenDocumentFile(AppContext& ctx, const std::string& path) {
+    ctx.document.path = path;
     ctx.shellViews->CloseAllChildren();
-    return GuardedLoad(ctx, *chosen);
+    return GuardedLoad(ctx, path);
 }
 
 bool SaveDocument(AppContext& ctx) {

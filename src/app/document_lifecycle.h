@@ -22,6 +22,8 @@ void LoadNewDoc(AppContext& ctx);
 // The File menu. Each returns true when it did what it was asked.
 bool NewDocument(AppContext& ctx);   // asks "All data will be cleared." first
 bool OpenDocument(AppContext& ctx);  // offers to save unsaved changes first
+// The second half of Open, for a file already chosen (also one named on the command line).
+bool OpenDocumentFile(AppContext& ctx, const std::string& path);
 bool SaveDocument(AppContext& ctx);  // Save As when untitled, else asks before overwriting
 bool SaveDocumentAs(AppContext& ctx);
 bool WriteDocument(AppContext& ctx);  // the files at the document path, no question

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/context.h"
 #include "app/document_lifecycle.h"
@@ -166,4 +167,20 @@ TEST_F(Lifecycle, FailedSaveBeforeOpenKeepsTheEdits) {
     EXPECT_EQ(Shown().back(), "file error.");
     EXPECT_EQ(CleanText(ctx.Doc.Data.Groups[0].Name), "EDITED");
     EXPECT_EQ(shell.closes, 0);
+}
+
+// A file named on the program's command line: Open's load with its checks, no file dialog.
+TEST_F(Lifecycle, OpenDocumentFileLoadsWithOpensChecks) {
+    ctx.Doc.Data.Groups[0].Name.Set("GIVEN");
+    ASSERT_TRUE(SaveFiles(ctx, dir / "a.dat"));
+    ctx.Doc.Data.Groups[0].Name.Set("OTHER");
+    ASSERT_TRUE(OpenDocumentFile(ctx, dir / "a.dat"));
+    EXPECT_EQ(CleanText(ctx.Doc.Data.Groups[0].Name), "GIVEN");
+    EXPECT_EQ(ctx.document.path, dir / "a.dat");
+    EXPECT_TRUE(Shown().empty());
+
+    std::ofstream(dir / "bad.dat") << "not a data file";
+    EXPECT_FALSE(OpenDocumentFile(ctx, dir / "bad.dat"));
+    EXPECT_FALSE(Shown().empty()) << "the same message as Open";
+    EXPECT_EQ(CleanText(ctx.Doc.Data.Groups[0].Name), "GIVEN");
 }

@@ -84,7 +84,8 @@ TEST_F(MainWindow, MenusOfferTheBuildsItemsInBothLanguages) {
         if (a->isVisible()) bar << a->objectName();
     EXPECT_EQ(bar, (QStringList{"mnuFile", "mnuEdit", "mnuProgram", "mnuSet", "mnuView", "mnuWindow", "mnuHelp"}));
     EXPECT_EQ(VisibleItems(main.get(), "mnuFile"),
-              (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileExit"}));
+              (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuImportCsv",
+                           "mnuExportCsv", "mnuFileExit"}));
     EXPECT_EQ(VisibleItems(main.get(), "mnuEdit"),
               (QStringList{"mnuChannelInfo", "mnuOptFeature", "mnuToneTips", "mnuReset", "mnuEmbeddedMsg", "mnuEMG"}));
     EXPECT_EQ(VisibleItems(main.get(), "mnuProgram"), (QStringList{"mnuReadFromRadio", "mnuWriteToRadio"}));
@@ -98,6 +99,8 @@ TEST_F(MainWindow, MenusOfferTheBuildsItemsInBothLanguages) {
     const std::pair<const char*, std::pair<const char*, const char*>> captions[] = {
         {"mnuFile", {"&File", "文件&F"}},
         {"mnuFileSaveAs", {"Save &As", "另存为(&A)"}},
+        {"mnuImportCsv", {"Import Channels (CSV)...", "导入信道 (CSV)..."}},
+        {"mnuExportCsv", {"Export Channels (CSV)...", "导出信道 (CSV)..."}},
         {"mnuToneTips", {"&Roger Beep", "RB音(&R)"}},
         {"mnuEMG", {"Embedded &Message", "嵌入信息(&M)"}},
         {"mnuReadFromRadio", {"&Read from Radio", "从对讲机读取数据(&R)"}},
