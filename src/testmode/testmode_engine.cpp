@@ -1,6 +1,7 @@
 #include "testmode/testmode_engine.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "app/context.h"
 #include "app/messages.h"
@@ -323,7 +324,12 @@ void TestModeSendNext(AppContext& ctx) {
 
 void TestModeReplyTimeout(AppContext& ctx) {
     StopReplyTimer(ctx);
-    if (ctx.prompter->Ask(Text(ctx, msg::RetryQuestion), Icon::Question, Buttons::RetryCancel) == Answer::Retry) {
+    // A late reply arriving while the question is open is dropped: the user's answer decides.
+    bool& waiting = ctx.link.awaitingUser;
+    const bool wasWaiting = std::exchange(waiting, true);
+    const Answer answer = ctx.prompter->Ask(Text(ctx, msg::RetryQuestion), Icon::Question, Buttons::RetryCancel);
+    waiting = wasWaiting;
+    if (answer == Answer::Retry) {
         if (ctx.link.CommMode != kModeTestMode) return;
         ctx.link.sendList.StepBack();
         TestModeSendNext(ctx);

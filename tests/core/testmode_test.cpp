@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
+#include <utility>
 
 #include "app/messages.h"
 #include "link/link_engine.h"
@@ -291,6 +293,33 @@ TEST(TestModeRecovery, RetryRebuildsAPacketOfSeveralEntries) {
     h.Queue(kFnTestChannel, 2);
     EXPECT_EQ(h.sent, (std::vector<Bytes>{B({0x10, 0x02}), B({0x10, 0x02})}));
     EXPECT_EQ(h.thresholds, (std::vector<int>{8, 8}));
+}
+
+// The radio's late answer arrives while "Check Connection" is open: it is dropped, and Retry
+// sends the request again.
+TEST(TestModeRecovery, LateReplyWhileTheQuestionIsOpenIsDropped) {
+    struct LatePrompter : ScriptedPrompter {
+        using Prompter::Ask;
+        Answer Ask(const Message& m) override {
+            if (auto during = std::exchange(whileOpen, nullptr)) during();
+            return ScriptedPrompter::Ask(m);
+        }
+        std::function<void()> whileOpen;
+    } prompter;
+    TestModeHarness h;
+    h.radio.faults.silentInTestMode = true;
+    h.ctx.prompter = &prompter;
+    prompter.answers = {Answer::Retry, Answer::Cancel};
+    prompter.whileOpen = [&] {
+        Bytes id(14, ' ');
+        id[0] = 'P';
+        h.line.Deliver(id, 1);
+        h.clock.Run(h.clock.now + 10);
+    };
+    h.Enter();
+    EXPECT_EQ(h.sent, (std::vector<Bytes>{B({'T', 'U', 'N', 'I', 'N', 'G', ' '}), B({0x02}), B({0x02})}));
+    EXPECT_EQ(prompter.messages.size(), 2u);
+    EXPECT_EQ(h.ctx.link.CommMode, kModeIdle);
 }
 
 // Bytes the current entry does not wait for are ignored, and the reply timer still asks.
