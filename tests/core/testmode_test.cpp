@@ -295,6 +295,25 @@ TEST(TestModeRecovery, RetryRebuildsAPacketOfSeveralEntries) {
     EXPECT_EQ(h.thresholds, (std::vector<int>{8, 8}));
 }
 
+// An identification arriving in two pieces (as a real line delivers it) is read whole.
+TEST(TestModeRecovery, IdentificationInPiecesIsReadWhole) {
+    TestModeHarness h;
+    h.radio.faults.silentInTestMode = true;  // the test answers in its place
+    h.prompter().answers = {Answer::Cancel};
+    h.line.onWrite = [&](const Bytes& b) {
+        h.sent.push_back(b);
+        if (b != B({0x02})) return;
+        Bytes id(14, ' ');
+        id[0] = 'P';
+        h.line.Deliver(Bytes(id.begin(), id.begin() + 8), 1);
+        h.line.Deliver(Bytes(id.begin() + 8, id.end()), 3);
+    };
+    h.Enter();
+    ASSERT_GE(h.sent.size(), 3u);
+    EXPECT_EQ(h.sent[1], B({0x02}));
+    EXPECT_EQ(h.sent[2], kAck);  // the whole identification matched
+}
+
 // The radio's late answer arrives while "Check Connection" is open: it is dropped, and Retry
 // sends the request again.
 TEST(TestModeRecovery, LateReplyWhileTheQuestionIsOpenIsDropped) {
