@@ -8,6 +8,7 @@
 #include "codeplug/image_codec.h"
 #include "codeplug/image_layout.h"
 #include "files/version_table.h"
+#include "link/doctor_texts.h"
 #include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/port_search.h"
@@ -72,10 +73,12 @@ bool IdentityCheck(AppContext& ctx) {
     if (!IsCompatible(ctx, kSoftwareVersion, firmware)) {
         UserWait wait(ctx);
         if (ctx.prompter->Ask(VersionQuestion(ctx, kSoftwareVersion, firmware, 0), Icon::Question,
-                              Buttons::YesNo) == Answer::Yes) {
-            // The other version takes the port over.
+                              Buttons::YesNo) == Answer::Yes &&
+            StartVersion(ctx, firmware)) {
+            // The other version takes the port over; this program is ending. When none could
+            // be started the port stays open, so the end request still takes the radio out of
+            // programming mode.
             if (ctx.line && ctx.line->IsOpen()) ctx.line->Close();
-            StartVersion(ctx, firmware);
         }
         return false;
     }
@@ -253,6 +256,9 @@ void AdvanceRadioInfoWrite(AppContext& ctx) {
 bool StepAccepts(const LinkState& l, Reply r) {
     const int step = l.LinkStep;
     if (step == kStepNone) return false;  // nothing has been asked yet
+    // After a failed identity check only the end request's acknowledge ends the conversation:
+    // a stray packet must not store a version or serial number into the document.
+    if (step == kStepEndFailed) return r == Reply::Ack;
     if (l.CommMode == kModeRadioInfoWrite) return true;
     switch (l.CommMode) {
     case kModeRead:
@@ -378,6 +384,16 @@ void StopReplyTimer(AppContext& ctx) {
     if (ctx.link.waitTimer) ctx.link.waitTimer->Stop();
 }
 
+namespace {
+
+// The reason a port did not open, and where to find out more.
+std::string PortFailureDetail(const AppContext& ctx, const std::string& reason) {
+    const std::string hint = Text(ctx, msg::doctor::OpenFailureHint);
+    return reason.empty() ? hint : reason + "\n" + hint;
+}
+
+}  // namespace
+
 bool OpenConfiguredPort(AppContext& ctx, std::string* reason) {
     if (!ctx.line) return false;
     WireLink(ctx);
@@ -416,7 +432,7 @@ bool StartLink(AppContext& ctx) {
 
     std::string reason;
     if (!OpenConfiguredPort(ctx, &reason)) {
-        Message m{Text(ctx, msg::PortError), Icon::Critical, Buttons::Ok, {}, reason};
+        Message m{Text(ctx, msg::PortError), Icon::Critical, Buttons::Ok, {}, PortFailureDetail(ctx, reason)};
         ctx.prompter->Ask(m);
         return false;
     }
@@ -508,7 +524,8 @@ void AskRestart(AppContext& ctx) {
         if (!ctx.line || !ctx.line->IsOpen()) {
             std::string reason;
             if (!OpenConfiguredPort(ctx, &reason)) {
-                ctx.prompter->Ask(Message{Text(ctx, msg::PortError), Icon::Critical, Buttons::Ok, {}, reason});
+                ctx.prompter->Ask(
+                    Message{Text(ctx, msg::PortError), Icon::Critical, Buttons::Ok, {}, PortFailureDetail(ctx, reason)});
                 EndSequence(ctx, false);
                 return;
             }
@@ -563,6 +580,7 @@ void EndSequence(AppContext& ctx, bool success) {
         ctx.document.untitled = true;
         ctx.shellViews->OpenChannelWindow();
         ctx.shellViews->ArrangeCascade();
+        UserWait wait(ctx);  // the backup may ask; a reply meanwhile must not end the read again
         ctx.linkViews->ReadDecoded();
     } else if (success && mode == kModeRmgRead) {
         DecodeRmgData(ctx);
@@ -610,7 +628,12 @@ void OnLinkSendDone(AppContext& ctx) {
 
 // Commands.
 
+bool ConversationRunning(const AppContext& ctx) {
+    return ctx.link.CommMode != kModeIdle || (ctx.link.writeTimer && ctx.link.writeTimer->IsActive());
+}
+
 void ReadFromRadio(AppContext& ctx) {
+    if (ConversationRunning(ctx)) return;
     auto& l = ctx.link;
     l.CommMode = kModeRead;
     l.LinkStep = kStepNone;
@@ -630,6 +653,7 @@ void ReadFromRadio(AppContext& ctx) {
 }
 
 void WriteToRadio(AppContext& ctx) {
+    if (ConversationRunning(ctx)) return;
     ctx.linkViews->CommitPendingEdits();
     WireLink(ctx);
     if (ctx.link.writeTimer)
@@ -641,6 +665,7 @@ void WriteToRadio(AppContext& ctx) {
 void StartWriteConversation(AppContext& ctx, bool group) {
     auto& l = ctx.link;
     if (l.writeTimer) l.writeTimer->Stop();
+    if (l.CommMode != kModeIdle) return;
     l.CommMode = kModeWrite;
     l.LinkStep = kStepNone;
     if (!StartLink(ctx)) {
@@ -673,7 +698,9 @@ void SetGroupRadioCount(AppContext& ctx, int count) {
     ctx.groupWrite.GroupFlag = true;
 }
 
-void WriteToGroup(AppContext& ctx) { StartWriteConversation(ctx, true); }
+void WriteToGroup(AppContext& ctx) {
+    if (!ConversationRunning(ctx)) StartWriteConversation(ctx, true);
+}
 
 void CloseGroupWindow(AppContext& ctx) {
     if (!ctx.link.group.windowOpen) return;
@@ -682,6 +709,7 @@ void CloseGroupWindow(AppContext& ctx) {
 }
 
 void ReadRmgData(AppContext& ctx, bool clearImage) {
+    if (ConversationRunning(ctx)) return;
     auto& l = ctx.link;
     l.CommMode = kModeRmgRead;
     l.LinkStep = kStepNone;
@@ -694,6 +722,7 @@ void ReadRmgData(AppContext& ctx, bool clearImage) {
 }
 
 void WriteRadioInfo(AppContext& ctx) {
+    if (ConversationRunning(ctx)) return;
     auto& l = ctx.link;
     l.CommMode = kModeRadioInfoWrite;
     l.LinkStep = kStepNone;

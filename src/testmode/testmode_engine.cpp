@@ -225,6 +225,7 @@ bool TestChannelsMatch(const AppContext& ctx) {
 }
 
 void EnterTestMode(AppContext& ctx) {
+    if (ConversationRunning(ctx)) return;  // one conversation (or test mode) at a time
     auto& l = ctx.link;
     WireTestMode(ctx);
     l.CommMode = kModeTestMode;

@@ -163,6 +163,16 @@ LinkRunner::~LinkRunner() {
     ctx.linkViews = &ctx.defaultLinkViews;
 }
 
+bool LinkRunner::RunUntil(const std::function<bool()>& finished) {
+    bool late = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&late] { late = true; });
+    deadline.start(std::chrono::seconds(timeoutSeconds_));
+    while (!finished() && !late) app_->processEvents(QEventLoop::WaitForMoreEvents);
+    return finished();
+}
+
 bool LinkRunner::Run(void (*start)(AppContext&), const std::string& blockCaption) {
     const bool showBlocks = !blockCaption.empty();
     AppContext& ctx = session_.ctx;
@@ -174,9 +184,7 @@ bool LinkRunner::Run(void (*start)(AppContext&), const std::string& blockCaption
 
     ctx.link.lastSucceeded = false;  // a start that fails leaves no earlier success behind
     start(ctx);
-    auto busy = [&] {
-        return ctx.link.CommMode != 0 || (ctx.link.writeTimer && ctx.link.writeTimer->IsActive());
-    };
+    auto busy = [&] { return ConversationRunning(ctx); };
     int shown = -1;
     if (showBlocks && busy()) progress_->OpenProgress(ProgressKind::Single, blockCaption);
     // A running conversation always has a timer pending, so waiting for events never hangs.

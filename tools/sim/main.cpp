@@ -63,7 +63,9 @@ void Usage() {
                  "                      of the data file FILE.dat (none by default)\n"
                  "  --fault KIND        the same faults as one option each: silent, ignore-program=N,\n"
                  "                      drop-read=N, corrupt-block=N, silent-after=N, stuck=ADDR,\n"
-                 "                      silent-test-mode\n"
+                 "                      silent-test-mode; and garbage: every request is answered\n"
+                 "                      with bytes that are no reply (wrong line settings, another\n"
+                 "                      device)\n"
                  "  --help              this text\n";
 }
 
@@ -94,6 +96,10 @@ bool ApplyFault(std::string_view kind, zb::sim::RadioSim& radio) {
     }
     if (name == "silent-test-mode") {
         f.silentInTestMode = true;
+        return arg.empty();
+    }
+    if (name == "garbage") {
+        f.garbage = true;
         return arg.empty();
     }
     if (name == "ignore-program") return ToInt(arg, f.ignoreProgramRequests);

@@ -202,12 +202,7 @@ void frmMain::RunCommand(Command command) {
             CheckLanguage();
             break;
         case Command::Initial:
-            RunTrapped(ctx_, "frmMain_MnuInitial", [&] {
-                CloseAllChildren();
-                LoadTemplate(ctx_, kFactoryTemplate);
-                OpenChannelWindow();
-                ArrangeCascade();
-            });
+            RunTrapped(ctx_, "frmMain_MnuInitial", [&] { InitialSetting(ctx_); });
             break;
         case Command::TreeView: {
             const bool on = !leftPanel_->isVisibleTo(this);
