@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/context.h"
-#include "app/ui/radio_text_filter.h"
+#include "base/ui/radio_text_guard.h"
 #include "app/ui/ui_text.h"
 #include "testmode/testmode_engine.h"
 #include "testmode/testmode_tables.h"
@@ -32,6 +32,9 @@ namespace {
 constexpr int kValueMax = 255;
 constexpr int kGetParaMs = 500;
 
+// Digits and the editing keys; nothing else reaches a number box.
+bool DigitOrEditKey(char32_t code) { return (code >= '0' && code <= '9') || code < 0x20 || code == 0x7F; }
+
 QString Name(const char* base, int index) { return QString("%1_%2").arg(base).arg(index); }
 
 QLineEdit* NumberBox(QWidget* parent, const QString& name) {
@@ -39,7 +42,7 @@ QLineEdit* NumberBox(QWidget* parent, const QString& name) {
     box->setObjectName(name);
     box->setValidator(new QIntValidator(0, kValueMax, box));  // only digits pass
     box->setMaxLength(3);
-    new RadioTextFilter(box);  // no paste, no context menu, Enter moves on
+    GuardRadioText(box, DigitOrEditKey);  // no paste, no context menu, Enter moves on
     return box;
 }
 
