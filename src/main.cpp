@@ -48,6 +48,12 @@ int main(int argc, char** argv) {
     const QCommandLineOption portDevice(
         "port", "Use this serial device (a path such as /dev/ttyUSB0 or a pseudo-terminal) for this run.",
         "DEVICE");
+    const QCommandLineOption serviceMenus(
+        "service-menus",
+        "Show the menu items kept hidden for service work: print list, model information, key "
+        "assignment, scan information, DTMF, FleetSync, test frequencies, test mode, group "
+        "write and the Tools menu (radio information).");
+    options.addOption(serviceMenus);
     options.addOption(virtualRadio);
     options.addOption(virtualImage);
     options.addOption(portDevice);
@@ -100,6 +106,7 @@ int main(int argc, char** argv) {
     zb::ui::frmSplash splash(ctx);
     QObject::connect(&splash, &zb::ui::frmSplash::Finished, &mainWindow, [&] {
         mainWindow.Form_Load();
+        if (options.isSet(serviceMenus)) mainWindow.ShowServiceMenus();
         mainWindow.show();
         // A file named on the command line opens as if chosen with Open, checks and messages
         // included; a file that does not load leaves the new document.

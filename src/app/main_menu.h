@@ -25,6 +25,14 @@ struct MenuEntry {
 std::span<const MenuEntry> MainMenuEntries();
 const MenuEntry* FindMenuEntry(std::string_view name);
 
+// The hidden items that open a window or run a command, shown for service work (with their
+// menus); the window arrangements and the help topics stay hidden.
+inline constexpr std::string_view kServiceMenuItems[] = {
+    "mnuFilePrint", "mnuModel",     "mnuModelInfo", "mnuKeyAssignm",   "mnuScanInfo",
+    "mnuDTMF",      "mnuFleetSync", "mnuTestFre",   "mnuTest",         "mnuMWriteToRadio",
+    "mnuTools",     "mnuRadioInfo", "mnuSetRadioInfo",
+};
+
 // Tree node captions that are not menu captions.
 inline constexpr TextTable kTreeRootCaption{"ZB-347RX", "ZB-347RX"};
 inline constexpr TextTable kTreeResetCaption{"Reset Initialize", "复位初始化"};

@@ -11,6 +11,17 @@ std::string CleanText(std::string_view text) {
     return std::string(kept);
 }
 
+std::string StoredFreqDisplay(std::string_view stored) {
+    std::string text = CleanText(stored);
+    const std::size_t first = text.find_first_not_of(' ');
+    text.erase(0, first == std::string::npos ? text.size() : first);
+    if (text == "FFFFFFFF") return {};
+    if (text.size() != 8 || text.find_first_not_of("0123456789") != std::string::npos) return text;
+    const std::string micro = text.substr(text.size() - 6);
+    const std::string whole = std::to_string(std::stoi(text.substr(0, 2)));
+    return whole + "." + micro;
+}
+
 std::string FileNamePart(std::string_view path) {
     std::size_t cut = path.find_last_of("\\/");
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));

@@ -46,3 +46,23 @@ TEST(ToneTables, IndexRangesAndListTexts) {
     EXPECT_EQ(ToneListText(265), "OFF");
     EXPECT_EQ(DcsTable[0], 15);
 }
+
+TEST(StoredFreqDisplay, ShowsEightDigitsAsMegahertzAndAnythingElseAsItStands) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"28015000", "28.015000"}, {"09000000", "9.000000"}, {"FFFFFFFF", ""}, {"        ", ""},
+        {" 29700000", "29.700000"}, {"2801", "2801"}, {"28A15000", "28A15000"},
+    };
+    for (const auto& [stored, shown] : cases) EXPECT_EQ(StoredFreqDisplay(stored), shown) << stored;
+}
+
+TEST(StoreTextWithNul, CutsAtTheWidthOrEndsWithNul) {
+    FixedText<4> field;
+    StoreTextWithNul(field, "12");
+    EXPECT_EQ(field.Raw(), std::string("12\0 ", 4));
+    StoreTextWithNul(field, "");
+    EXPECT_EQ(field.Raw(), std::string("\0   ", 4));
+    StoreTextWithNul(field, "12345");
+    EXPECT_EQ(field.Raw(), "1234");
+    StoreTextWithNul(field, "123");
+    EXPECT_EQ(field.Raw(), std::string("123\0", 4));
+}

@@ -161,7 +161,7 @@ TEST_F(MainWindow, ShowChildOfAnOpenChildOnlyFocusesIt) {
     EXPECT_EQ(tableFrame->pos(), QPoint(120, 90));  // not cascaded again
     EXPECT_EQ(featuresFrame->pos(), QPoint(30, 10));
     // A child that is not registered opens nothing.
-    main->ShowChild(kDtmfKey);
+    main->ShowChild("FrmNoSuchWindow");
     EXPECT_EQ(Keys().size(), 2);
 }
 

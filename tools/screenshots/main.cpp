@@ -41,6 +41,7 @@
 #include "link/ui/frm_radio_info.h"
 #include "app/ui/ui_text.h"
 #include "channels/channel_edit.h"
+#include "channels/ui/frm_print_list.h"
 #include "codeplug/tone_tables.h"
 #include "link/port_numbers.h"
 #include "link/qt/qt_port_directory.h"
@@ -218,6 +219,8 @@ bool ShootLanguage(const Options& options, int language, const char* suffix) {
              return progress;
          }},
         {"FrmRadioInfo", [&] { return new zb::ui::FrmRadioInfo(ctx, main.get()); }},
+        // The service windows' dialog (their child windows are drawn with the editors above).
+        {"FrmPrintList", [&] { return new zb::ui::FrmPrintList(ctx, main.get()); }},
     };
     for (const auto& [name, make] : dialogs) {
         std::unique_ptr<QWidget> dialog(make());

@@ -6,8 +6,12 @@
 #include "app/ui/frm_reset_mode.h"
 #include "channels/ui/channel_table_window.h"
 #include "channels/ui/scan_info_window.h"
+#include "features/ui/frm_dtmf.h"
+#include "features/ui/frm_fleet_sync.h"
+#include "features/ui/frm_key_assignm.h"
 #include "features/ui/option_features_window.h"
 #include "features/ui/roger_beep_window.h"
+#include "testmode/ui/frm_test_fre.h"
 
 namespace zb::ui {
 
@@ -22,6 +26,10 @@ void RegisterEditorWindows(ChildWindowFactory& factory) {
     factory.Register(kScanInfoKey, [](AppContext& c) { return new FrmScanInfo(c); });
     factory.Register(kResetModeKey, [](AppContext& c) { return new FrmResetMode(c); });
     factory.Register(kEmbMsgKey, [](AppContext& c) { return new FrmEmbMsg(c); });
+    factory.Register(kKeyAssignmKey, [](AppContext& c) { return new FrmKeyAssignm(c); });
+    factory.Register(kDtmfKey, [](AppContext& c) { return new FrmDTMF(c); });
+    factory.Register(kFleetSyncKey, [](AppContext& c) { return new FrmFleetSync(c); });
+    factory.Register(kTestFreKey, [](AppContext& c) { return new FrmTestFre(c); });
 }
 
 }  // namespace zb::ui

@@ -121,6 +121,16 @@ void frmMain::Form_Load() {
     });
 }
 
+void frmMain::ShowServiceMenus() {
+    for (std::string_view item : kServiceMenuItems) {
+        menuActions_.at(Qs(item))->setVisible(true);
+        if (auto* separator = findChild<QAction*>(Qs(item) + QStringLiteral("_Separator")))
+            separator->setVisible(true);
+    }
+    toolButtons_.at(5)->setVisible(true);   // Print, like its menu item
+    toolButtons_.at(11)->setVisible(true);  // group write, like its menu item
+}
+
 void frmMain::Change_Language() {
     for (const MenuEntry& e : MainMenuEntries()) {
         QAction* a = menuActions_.at(Qs(e.name));

@@ -48,6 +48,8 @@ public:
 
     // Placement, hidden items, texts, tree, then a new document.
     void Form_Load();
+    // Shows the hidden items that open a window or run a command (after Form_Load).
+    void ShowServiceMenus();
 
     void ShowChild(const QString& key);
     bool IsChildOpen(const QString& key) const;

@@ -44,7 +44,11 @@ void frmMain::BuildMenus() {
         const Command command = *e.command;
         connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
         menuActions_[name] = action;
-        if (e.separatorAfter) menu->addSeparator()->setVisible(e.shown);
+        if (e.separatorAfter) {
+            QAction* separator = menu->addSeparator();
+            separator->setObjectName(name + QStringLiteral("_Separator"));
+            separator->setVisible(e.shown);
+        }
     }
     // The Window menu lists the open children after its last separator.
     connect(menus_.at("mnuWindow"), &QMenu::aboutToShow, this, &frmMain::RefreshWindowList);

@@ -20,6 +20,7 @@
 #include "app/ui/frm_set_language.h"
 #include "app/ui/ui_text.h"
 #include "channels/ui/csv_import_dialog.h"
+#include "channels/ui/frm_print_list.h"
 #include "codeplug/defaults.h"
 #include "link/link_engine.h"
 #include "link/ui/frm_m_progress.h"
@@ -155,7 +156,12 @@ void frmMain::RunCommand(Command command) {
                 ExportChannelsCsv(ctx_, this);
             });
             break;
-        case Command::FilePrint: break;  // the print list window has no actions
+        case Command::FilePrint:
+            ShowModal("frmMain_mnuFilePrint", [&] {
+                FrmPrintList dialog(ctx_, this);
+                dialog.exec();
+            });
+            break;
         case Command::FileExit: close(); break;
         case Command::ModelInfo:
             ShowModal("frmMain_mnuModelInfo", [&] {
