@@ -35,10 +35,9 @@ std::string ChannelFileBytes(const Codeplug& c) {
     return out;
 }
 
-// Builds a codeplug from the two files' bytes. Counts outside 0..40 are clamped and a current
-// group outside 0..21 becomes 0, so nothing later indexes outside the tables; channels the
-// channel file is too short for stay empty and are counted in *unread.
-Codeplug ParseFiles(const std::string& data, const std::string& channels, int* unread = nullptr) {
+}  // namespace
+
+Codeplug ParseFileBytes(const std::string& data, const std::string& channels, int* unread) {
     Codeplug c;
     DecodeCodeplugData(data, c.Data);
     if (c.Data.CurrentGroup < 0 || c.Data.CurrentGroup > kVfoBGroup) c.Data.CurrentGroup = 0;
@@ -56,6 +55,8 @@ Codeplug ParseFiles(const std::string& data, const std::string& channels, int* u
     }
     return c;
 }
+
+namespace {
 
 // "file error.", with the file and the system's reason as its detail.
 void FileError(AppContext& ctx, const std::string& path, const std::string& reason) {
@@ -150,7 +151,7 @@ bool PlainLoad(AppContext& ctx, const std::string& path) {
         CopyToStage(ctx);
         return false;
     }
-    ctx.Stage = ParseFiles(data->bytes, ReadChannelFile(path));
+    ctx.Stage = ParseFileBytes(data->bytes, ReadChannelFile(path));
     CopyFromStage(ctx);
     return true;
 }
@@ -183,7 +184,7 @@ bool GuardedLoad(AppContext& ctx, const std::string& path, int* unreadChannels) 
         return false;
     }
     int unread = 0;
-    ctx.Stage = ParseFiles(*data, ReadChannelFile(path), &unread);
+    ctx.Stage = ParseFileBytes(*data, ReadChannelFile(path), &unread);
     ctx.Stage.Data.Version.Set(kSoftwareVersion);
     CopyFromStage(ctx);
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "codeplug/records.h"
+
 namespace zb {
 
 struct AppContext;
@@ -18,6 +20,11 @@ void CopyFromStage(AppContext& ctx);  // stage -> document, and the identity it 
 // they were. A name whose channel file would be the data file itself is refused before
 // anything is written.
 bool SaveFiles(AppContext& ctx, const std::string& path);
+
+// Builds a codeplug from the two files' bytes. Counts outside 0..40 are clamped and a current
+// group outside 0..21 becomes 0, so nothing later indexes outside the tables; channels the
+// channel file is too short for stay empty and are counted in *unread.
+Codeplug ParseFileBytes(const std::string& data, const std::string& channels, int* unread = nullptr);
 
 // The bytes SaveFiles writes for the document (data file, channel file), computed without
 // touching the context: the stage keeps telling whether the document has unsaved changes.
