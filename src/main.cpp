@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "app/context.h"
+#include "app/document_lifecycle.h"
+#include "app/trapped.h"
 #include "app/link_radio_commands.h"
 #include "app/platform_paths.h"
 #include "app/qt/qt_program_launcher.h"
@@ -49,7 +51,12 @@ int main(int argc, char** argv) {
     options.addOption(virtualRadio);
     options.addOption(virtualImage);
     options.addOption(portDevice);
+    options.addPositionalArgument("file", "A data file to open (FILE.dat with its FILE.fre).", "[FILE.dat]");
     options.process(app);
+    if (options.positionalArguments().size() > 1) {
+        std::fprintf(stderr, "zb347rx: give at most one data file\n");
+        return 2;
+    }
     if (options.isSet(portDevice) && (options.isSet(virtualRadio) || options.isSet(virtualImage))) {
         std::fprintf(stderr, "zb347rx: --port and --virtual-radio exclude each other\n");
         return 2;
@@ -94,6 +101,12 @@ int main(int argc, char** argv) {
     QObject::connect(&splash, &zb::ui::frmSplash::Finished, &mainWindow, [&] {
         mainWindow.Form_Load();
         mainWindow.show();
+        // A file named on the command line opens as if chosen with Open, checks and messages
+        // included; a file that does not load leaves the new document.
+        if (!options.positionalArguments().isEmpty()) {
+            const std::string path = options.positionalArguments().front().toStdString();
+            zb::RunTrapped(ctx, "frmMain_mnuFileOpen", [&] { zb::OpenDocumentFile(ctx, path); });
+        }
     });
     splash.show();
     const int status = app.exec();

@@ -1,12 +1,14 @@
 #include "app/document_lifecycle.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "app/context.h"
 #include "app/messages.h"
 #include "codeplug/defaults.h"
 #include "codeplug/text_util.h"
 #include "files/data_files.h"
+#include "link/link_engine.h"
 
 namespace zb {
 namespace {
@@ -66,6 +68,17 @@ bool SameOptions(const CodeplugData& a, const CodeplugData& b) {
            a.OptionSettings.ResetSelect == b.OptionSettings.ResetSelect;
 }
 
+// Unsaved changes are offered for saving first: true when the caller may go on (saved, or the
+// user chose No), false for Cancel and for a save that failed.
+bool SaveChangesFirst(AppContext& ctx) {
+    if (IsSaved(ctx)) return true;
+    switch (ctx.prompter->Ask(Text(ctx, msg::SaveQuestion), Icon::Warning, Buttons::YesNoCancel)) {
+        case Answer::Yes: return WriteDocument(ctx);
+        case Answer::No: return true;
+        default: return false;
+    }
+}
+
 }  // namespace
 
 std::string CaptionText(const AppContext& ctx) {
@@ -99,26 +112,34 @@ bool NewDocument(AppContext& ctx) {
     return true;
 }
 
-bool WriteDocument(AppContext& ctx) { return SaveFiles(ctx, ctx.document.path); }
+bool WriteDocument(AppContext& ctx) {
+    // Saving copies the document into the staging copy (and stamps its identity) before the
+    // files are written; a write that fails must not make the edits look saved.
+    const auto stage = std::make_unique<Codeplug>(ctx.Stage);  // large: keep it off the stack
+    const ModelInfoRecord model = ctx.Doc.Data.ModelInfo;
+    const auto version = ctx.Doc.Data.Version;
+    if (SaveFiles(ctx, ctx.document.path)) return true;
+    ctx.Stage = *stage;
+    ctx.Doc.Data.ModelInfo = model;
+    ctx.Doc.Data.Version = version;
+    return false;
+}
 
 bool OpenDocument(AppContext& ctx) {
-    if (!IsSaved(ctx)) {
-        switch (ctx.prompter->Ask(Text(ctx, msg::SaveQuestion), Icon::Warning, Buttons::YesNoCancel)) {
-            case Answer::Yes:
-                // Unsaved changes are never dropped: when they cannot be written, stop here.
-                if (!WriteDocument(ctx)) return false;
-                break;
-            case Answer::No:
-                break;
-            default:
-                return false;
-        }
-    }
+    if (!SaveChangesFirst(ctx)) return false;
     const auto chosen = ctx.shellViews->ChooseFileToOpen();
     if (!chosen) return false;
-    ctx.document.path = *chosen;
+    return OpenDocumentFile(ctx, *chosen);
+}
+
+bool OpenDocumentFile(AppContext& ctx, const std::string& path) {
+    const std::string previous = ctx.document.path;
+    ctx.document.path = path;
     ctx.shellViews->CloseAllChildren();
-    return GuardedLoad(ctx, *chosen);
+    if (GuardedLoad(ctx, path)) return true;
+    // The document is still the previous one: keep saving it where it came from.
+    ctx.document.path = previous;
+    return false;
 }
 
 bool SaveDocument(AppContext& ctx) {
@@ -132,8 +153,27 @@ bool SaveDocument(AppContext& ctx) {
 bool SaveDocumentAs(AppContext& ctx) {
     const auto chosen = ctx.shellViews->ChooseFileToSave(ctx.document.path);
     if (!chosen) return false;
+    const std::string previous = ctx.document.path;
     ctx.document.path = *chosen;
-    return WriteDocument(ctx);
+    if (WriteDocument(ctx)) return true;
+    ctx.document.path = previous;
+    return false;
+}
+
+bool InitialSetting(AppContext& ctx) {
+    if (ctx.prompter->Ask(Text(ctx, msg::NewDocumentWarning), Icon::Warning, Buttons::OkCancel) !=
+        Answer::Ok)
+        return false;
+    ctx.shellViews->CloseAllChildren();
+    LoadTemplate(ctx, kFactoryTemplate);
+    ctx.shellViews->OpenChannelWindow();
+    ctx.shellViews->ArrangeCascade();
+    return true;
+}
+
+bool QueryExit(AppContext& ctx) {
+    if (ConversationRunning(ctx)) return false;
+    return SaveChangesFirst(ctx);
 }
 
 }  // namespace zb

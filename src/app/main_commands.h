@@ -22,6 +22,7 @@ enum class Command {
     WindowCascade, WindowTileHorizontal, WindowTileVertical, WindowArrangeIcons, CloseAll,
     HelpTopic, About,
     NewWithoutWarning,  // the toolbar's New button: a new document at once
+    ImportChannelsCsv, ExportChannelsCsv,
 };
 
 // Keys of the child windows (also their object names).

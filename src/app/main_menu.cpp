@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "channels/csv_texts.h"
+
 namespace zb {
 namespace {
 
@@ -26,7 +28,10 @@ constexpr auto kEntries = std::to_array<MenuEntry>({
     I("mnuFileNew", "mnuFile", {"&New", "新建(&N)"}, C::FileNew, true, false, "Ctrl+N"),
     I("mnuFileOpen", "mnuFile", {"&Open", "打开(&O)"}, C::FileOpen, true, false, "Ctrl+O"),
     I("mnuFileSave", "mnuFile", {"&Save", "保存(&S)"}, C::FileSave),
-    I("mnuFileSaveAs", "mnuFile", {"Save &As", "另存为(&A)"}, C::FileSaveAs, true, true),
+    I("mnuFileSaveAs", "mnuFile", {"Save &As", "另存为(&A)"}, C::FileSaveAs),
+    I("mnuImportCsv", "mnuFile", csvtext::ImportMenu, C::ImportChannelsCsv),
+    I("mnuExportCsv", "mnuFile", csvtext::ExportMenu, C::ExportChannelsCsv,
+      true, true),
     I("mnuFilePrint", "mnuFile", {"&Print", "打印(&P)"}, C::FilePrint, false, true),
     I("mnuFileExit", "mnuFile", {"E&xit", "退出(&X)"}, C::FileExit),
 

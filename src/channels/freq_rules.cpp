@@ -156,18 +156,21 @@ int64_t SnapToStep(const AppContext& ctx, int64_t hz, int band) {
     return hz - (hz - base) % kStepHz;  // truncating remainder: towards the base
 }
 
-int64_t CheckFreqInBand(AppContext& ctx, const FreqValue& freq, bool clamp, int band) {
+std::optional<int64_t> FreqInBand(const AppContext& ctx, const FreqValue& freq, int band) {
     const int64_t low = BandLowHz(ctx, band);
     const int64_t high = BandHighHz(ctx, band);
-    if (freq.wholeHz < low) {
-        WarnOutOfRange(ctx);
-        return clamp ? low : 0;
-    }
-    if (freq.wholeHz > high || (freq.wholeHz == high && freq.rest != FreqValue::Rest::None)) {
-        WarnOutOfRange(ctx);
-        return clamp ? high : 0;
-    }
+    if (freq.wholeHz < low) return std::nullopt;
+    if (freq.wholeHz > high || (freq.wholeHz == high && freq.rest != FreqValue::Rest::None))
+        return std::nullopt;
     return SnapToStep(ctx, freq.RoundedHz(), band);
+}
+
+int64_t CheckFreqInBand(AppContext& ctx, const FreqValue& freq, bool clamp, int band) {
+    if (auto hz = FreqInBand(ctx, freq, band)) return *hz;
+    WarnOutOfRange(ctx);
+    const bool below = freq.wholeHz < BandLowHz(ctx, band);
+    if (!clamp) return 0;
+    return below ? BandLowHz(ctx, band) : BandHighHz(ctx, band);
 }
 
 int64_t CheckFreqInBand(AppContext& ctx, int64_t hz, bool clamp, int band) {

@@ -59,6 +59,9 @@ std::string StoredToFreqText(AppContext& ctx, std::string_view stored);
 // The frequency truncated down to the 5 kHz grid that starts at the band's low limit.
 int64_t SnapToStep(const AppContext& ctx, int64_t hz, int band);
 
+// Inside the band (both limits included): the snapped frequency; outside: nothing. No message.
+std::optional<int64_t> FreqInBand(const AppContext& ctx, const FreqValue& freq, int band);
+
 // Inside the band (both limits included): the snapped frequency, silently. Outside: the
 // "out of range" warning, then the nearer limit when clamp, else 0.
 int64_t CheckFreqInBand(AppContext& ctx, const FreqValue& freq, bool clamp, int band);

@@ -73,10 +73,12 @@ bool IdentityCheck(AppContext& ctx) {
         UserWait wait(ctx);
         ReportVersionTableProblem(ctx);
         if (ctx.prompter->Ask(VersionQuestion(ctx, kSoftwareVersion, firmware, 0), Icon::Question,
-                              Buttons::YesNo) == Answer::Yes) {
-            // The other version takes the port over.
+                              Buttons::YesNo) == Answer::Yes &&
+            StartVersion(ctx, firmware)) {
+            // The other version takes the port over; this program is ending. When none could
+            // be started the port stays open, so the end request still takes the radio out of
+            // programming mode.
             if (ctx.line && ctx.line->IsOpen()) ctx.line->Close();
-            StartVersion(ctx, firmware);
         }
         return false;
     }
@@ -254,6 +256,9 @@ void AdvanceRadioInfoWrite(AppContext& ctx) {
 bool StepAccepts(const LinkState& l, Reply r) {
     const int step = l.LinkStep;
     if (step == kStepNone) return false;  // nothing has been asked yet
+    // After a failed identity check only the end request's acknowledge ends the conversation:
+    // a stray packet must not store a version or serial number into the document.
+    if (step == kStepEndFailed) return r == Reply::Ack;
     if (l.CommMode == kModeRadioInfoWrite) return true;
     switch (l.CommMode) {
     case kModeRead:
@@ -564,6 +569,7 @@ void EndSequence(AppContext& ctx, bool success) {
         ctx.document.untitled = true;
         ctx.shellViews->OpenChannelWindow();
         ctx.shellViews->ArrangeCascade();
+        UserWait wait(ctx);  // the backup may ask; a reply meanwhile must not end the read again
         ctx.linkViews->ReadDecoded();
     } else if (success && mode == kModeRmgRead) {
         DecodeRmgData(ctx);
@@ -611,7 +617,12 @@ void OnLinkSendDone(AppContext& ctx) {
 
 // Commands.
 
+bool ConversationRunning(const AppContext& ctx) {
+    return ctx.link.CommMode != kModeIdle || (ctx.link.writeTimer && ctx.link.writeTimer->IsActive());
+}
+
 void ReadFromRadio(AppContext& ctx) {
+    if (ConversationRunning(ctx)) return;
     auto& l = ctx.link;
     l.CommMode = kModeRead;
     l.LinkStep = kStepNone;
@@ -631,6 +642,7 @@ void ReadFromRadio(AppContext& ctx) {
 }
 
 void WriteToRadio(AppContext& ctx) {
+    if (ConversationRunning(ctx)) return;
     ctx.linkViews->CommitPendingEdits();
     WireLink(ctx);
     if (ctx.link.writeTimer)
@@ -642,6 +654,7 @@ void WriteToRadio(AppContext& ctx) {
 void StartWriteConversation(AppContext& ctx, bool group) {
     auto& l = ctx.link;
     if (l.writeTimer) l.writeTimer->Stop();
+    if (l.CommMode != kModeIdle) return;
     l.CommMode = kModeWrite;
     l.LinkStep = kStepNone;
     if (!StartLink(ctx)) {
@@ -674,7 +687,9 @@ void SetGroupRadioCount(AppContext& ctx, int count) {
     ctx.groupWrite.GroupFlag = true;
 }
 
-void WriteToGroup(AppContext& ctx) { StartWriteConversation(ctx, true); }
+void WriteToGroup(AppContext& ctx) {
+    if (!ConversationRunning(ctx)) StartWriteConversation(ctx, true);
+}
 
 void CloseGroupWindow(AppContext& ctx) {
     if (!ctx.link.group.windowOpen) return;
@@ -683,6 +698,7 @@ void CloseGroupWindow(AppContext& ctx) {
 }
 
 void ReadRmgData(AppContext& ctx, bool clearImage) {
+    if (ConversationRunning(ctx)) return;
     auto& l = ctx.link;
     l.CommMode = kModeRmgRead;
     l.LinkStep = kStepNone;
@@ -695,6 +711,7 @@ void ReadRmgData(AppContext& ctx, bool clearImage) {
 }
 
 void WriteRadioInfo(AppContext& ctx) {
+    if (ConversationRunning(ctx)) return;
     auto& l = ctx.link;
     l.CommMode = kModeRadioInfoWrite;
     l.LinkStep = kStepNone;

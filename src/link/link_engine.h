@@ -9,6 +9,10 @@ namespace zb {
 
 struct AppContext;
 
+// A conversation runs (or a write waits for TimerWrite to start it). The commands below start
+// nothing then: one conversation at a time owns the port and the image.
+bool ConversationRunning(const AppContext& ctx);
+
 // Commands.
 void ReadFromRadio(AppContext& ctx);
 // Open editors commit their edits; the conversation starts 20 ms later from TimerWrite.

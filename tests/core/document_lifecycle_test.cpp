@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/context.h"
 #include "app/document_lifecycle.h"
+#include "app/file_util.h"
 #include "codeplug/defaults.h"
 #include "codeplug/text_util.h"
 #include "files/data_files.h"
@@ -166,4 +168,113 @@ TEST_F(Lifecycle, FailedSaveBeforeOpenKeepsTheEdits) {
     EXPECT_EQ(Shown().back(), "file error.");
     EXPECT_EQ(CleanText(ctx.Doc.Data.Groups[0].Name), "EDITED");
     EXPECT_EQ(shell.closes, 0);
+
+    // The failed save left the edits unsaved: the next Open asks again instead of dropping them.
+    EXPECT_FALSE(IsSaved(ctx));
+    prompts.messages.clear();
+    prompts.answers = {Answer::Cancel};
+    EXPECT_FALSE(OpenDocument(ctx));
+    EXPECT_EQ(Shown(), std::vector<std::string>{"File has been modify,save it now?"});
+    EXPECT_EQ(CleanText(ctx.Doc.Data.Groups[0].Name), "EDITED");
+}
+
+TEST_F(Lifecycle, FailedOpenOrSaveAsKeepsTheDocumentPath) {
+    shell.saveChoice = dir / "mine.dat";
+    ASSERT_TRUE(SaveDocumentAs(ctx));
+    const auto mineBefore = ReadFileBytes(dir / "mine.dat");
+    ASSERT_TRUE(WriteFileAtomically(dir / "notes.dat", "shopping list: milk, eggs\n"));
+
+    ctx.Doc.Data.Groups[0].Name.Set("EDITED");
+    prompts.answers = {Answer::No};
+    shell.openChoice = dir / "notes.dat";
+    EXPECT_FALSE(OpenDocument(ctx));
+    EXPECT_EQ(Shown().back(), "Unknown version Of DataFile!");
+    EXPECT_EQ(ctx.document.path, dir / "mine.dat");
+    EXPECT_EQ(shell.caption, "ZB_347RX[Data File:mine.dat]");
+
+    shell.saveChoice = (dir.path / "no" / "such" / "folder.dat").string();
+    EXPECT_FALSE(SaveDocumentAs(ctx));
+    EXPECT_EQ(Shown().back(), "file error.");
+    EXPECT_EQ(ctx.document.path, dir / "mine.dat");
+
+    // The next Save goes to the file the document came from, never to the one that failed.
+    ASSERT_TRUE(SaveDocument(ctx));
+    EXPECT_EQ(ReadFileBytes(dir / "notes.dat"), "shopping list: milk, eggs\n");
+    EXPECT_NE(ReadFileBytes(dir / "mine.dat"), mineBefore);
+    AppContext check;
+    check.versions = ctx.versions;
+    ASSERT_TRUE(GuardedLoad(check, dir / "mine.dat"));
+    EXPECT_EQ(CleanText(check.Doc.Data.Groups[0].Name), "EDITED");
+}
+
+TEST_F(Lifecycle, InitialSettingAsksFirstAndCancelChangesNothing) {
+    fs::create_directories(dir.path / "V200" / "Init");
+    ASSERT_TRUE(SaveFiles(ctx, dir / "V200/Init/ZB347.dat"));  // the factory setting
+    ctx.Doc.Data.OptionSettings.ResetSelect[0] = 7;
+    const Codeplug before = ctx.Doc;
+    prompts.answers = {Answer::Cancel};
+    EXPECT_FALSE(InitialSetting(ctx));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "All data will be cleared.");
+    EXPECT_EQ(prompts.messages[0].icon, Icon::Warning);
+    EXPECT_EQ(prompts.messages[0].buttons, Buttons::OkCancel);
+    EXPECT_TRUE(ctx.Doc.Data == before.Data && ctx.Doc.Channels == before.Channels);
+    EXPECT_EQ(shell.closes, 0);
+
+    ASSERT_TRUE(InitialSetting(ctx));  // OK: the factory setting replaces the document
+    EXPECT_EQ(ctx.Doc.Data.OptionSettings.ResetSelect[0], 1);
+    EXPECT_EQ(shell.closes, 1);
+}
+
+TEST_F(Lifecycle, ExitAsksAboutUnsavedChangesAndRefusesDuringAConversation) {
+    EXPECT_TRUE(QueryExit(ctx)) << "nothing to lose";
+    EXPECT_TRUE(Shown().empty());
+
+    ctx.Doc.Data.Groups[0].Name.Set("EDITED");
+    ctx.document.path = dir / "mine.dat";
+    ctx.document.untitled = false;
+    struct Case { Answer answer; bool exits; bool written; };
+    for (const Case& c : {Case{Answer::Cancel, false, false}, Case{Answer::No, true, false},
+                          Case{Answer::Yes, true, true}}) {
+        prompts.messages.clear();
+        prompts.answers = {c.answer};
+        EXPECT_EQ(QueryExit(ctx), c.exits);
+        ASSERT_EQ(Shown(), std::vector<std::string>{"File has been modify,save it now?"});
+        EXPECT_EQ(prompts.messages[0].buttons, Buttons::YesNoCancel);
+        EXPECT_EQ(fs::exists(dir / "mine.dat"), c.written);
+    }
+    EXPECT_TRUE(IsSaved(ctx));
+
+    // Yes with a save that fails keeps the program open with the edits.
+    ctx.Doc.Data.Groups[0].Name.Set("AGAIN");
+    ctx.document.path = (dir.path / "no" / "such" / "dir.dat").string();
+    prompts.answers = {Answer::Yes};
+    EXPECT_FALSE(QueryExit(ctx));
+    EXPECT_EQ(Shown().back(), "file error.");
+    EXPECT_FALSE(IsSaved(ctx));
+
+    // While a conversation runs the program stays, without a question.
+    for (int16_t mode : {kModeRead, kModeWrite, kModeRmgRead, kModePortSearch}) {
+        prompts.messages.clear();
+        ctx.link.CommMode = mode;
+        EXPECT_FALSE(QueryExit(ctx)) << mode;
+        EXPECT_TRUE(Shown().empty()) << mode;
+    }
+}
+
+// A file named on the program's command line: Open's load with its checks, no file dialog.
+TEST_F(Lifecycle, OpenDocumentFileLoadsWithOpensChecks) {
+    ctx.Doc.Data.Groups[0].Name.Set("GIVEN");
+    ASSERT_TRUE(SaveFiles(ctx, dir / "a.dat"));
+    ctx.Doc.Data.Groups[0].Name.Set("OTHER");
+    ASSERT_TRUE(OpenDocumentFile(ctx, dir / "a.dat"));
+    EXPECT_EQ(CleanText(ctx.Doc.Data.Groups[0].Name), "GIVEN");
+    EXPECT_EQ(ctx.document.path, dir / "a.dat");
+    EXPECT_TRUE(Shown().empty());
+
+    std::ofstream(dir / "bad.dat") << "not a data file";
+    EXPECT_FALSE(OpenDocumentFile(ctx, dir / "bad.dat"));
+    EXPECT_FALSE(Shown().empty()) << "the same message as Open";
+    EXPECT_EQ(CleanText(ctx.Doc.Data.Groups[0].Name), "GIVEN");
+    EXPECT_EQ(ctx.document.path, dir / "a.dat");
 }

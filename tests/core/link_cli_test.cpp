@@ -192,6 +192,12 @@ TEST_F(CliRadio, WriteVerifyReadsBackAndNamesTheFirstDifference) {
     EXPECT_NE(r.err.find("Write Data Completed."), std::string::npos);
     EXPECT_NE(r.err.find("differs from what was written at 0x3240 (written 0x00, read 0xFF)"), std::string::npos)
         << r.err;
+
+    // A byte of a channel's transmit frequency: the list says which channel and field.
+    SimProcess stuckTx({"--stuck", "0x0015"});
+    r = Cli({"write", doc, "--verify", "--port", stuckTx.device});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("verify: Group 1 channel 1: TxFreq 28.015000 -> none\n"), std::string::npos) << r.err;
 }
 
 // A radio whose production and sales record is filled in.

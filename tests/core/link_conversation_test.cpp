@@ -143,6 +143,41 @@ TEST(LinkRmg, ReadsTheRmgAreaIntoTheImageAndOpensTheEmbeddedMessage) {
     EXPECT_EQ(h.ctx.link.CommMode, 0);
 }
 
+// One conversation at a time: a command given while another runs (the RMG read and the radio
+// information write have no window to block the menus) starts nothing and disturbs nothing.
+TEST(LinkCommands, NoOtherConversationStartsWhileOneRuns) {
+    struct Case {
+        const char* name;
+        void (*start)(AppContext&);
+    } cases[] = {
+        {"read", [](AppContext& c) { ReadFromRadio(c); }},
+        {"write", [](AppContext& c) { WriteToRadio(c); }},
+        {"group write", [](AppContext& c) { WriteToGroup(c); }},
+        {"radio information write", [](AppContext& c) { WriteRadioInfo(c); }},
+        {"embedded message", [](AppContext& c) { ReadRmgData(c, true); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkHarness h;
+        for (int i = 0; i < 0x100; ++i) h.radio.memory[0x3F00 + i] = static_cast<uint8_t>(0x20 + i % 0x50);
+        ReadRmgData(h.ctx, false);
+        h.clock.After(6, [&] {
+            ASSERT_TRUE(ConversationRunning(h.ctx));
+            c.start(h.ctx);
+        });
+        h.Run();
+        EXPECT_TRUE(h.Messages().empty());  // no question of another conversation
+        EXPECT_EQ(h.line.opens.size(), 1u);
+        EXPECT_EQ(h.radio.counters.programRequests, 1);
+        EXPECT_EQ(h.radio.counters.blocksReceived, 0);
+        EXPECT_EQ(h.radio.counters.radioInfoWrites, 0);
+        EXPECT_EQ(h.views.embeddedMessages, 1);  // the RMG read ran to its end
+        EXPECT_TRUE(std::equal(h.radio.memory.begin() + 0x3F00, h.radio.memory.end(),
+                               h.ctx.Image.begin() + 0x3F00));
+        EXPECT_FALSE(ConversationRunning(h.ctx));
+    }
+}
+
 TEST(LinkRadioInfo, WritesRadioInformationAndVersion) {
     LinkHarness h;
     auto& info = h.ctx.Doc.Data.ModelInfo;

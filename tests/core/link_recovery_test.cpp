@@ -141,6 +141,78 @@ TEST(LinkRecovery, IncompatibleFirmwareOffersTheMatchingVersionAndWritesNothing)
     }
 }
 
+TEST(LinkRecovery, IncompatibleFirmwareWithoutAnotherVersionStillEndsProgrammingMode) {
+    LinkHarness h;  // the version table names no program for the radio's firmware
+    h.radio.firmware = "V210";
+    h.prompter().answers = {Answer::Ok, Answer::Yes};
+    ReadFromRadio(h.ctx);
+    h.Run();
+    EXPECT_EQ(h.Messages().back(), Text(h.ctx, msg::MissingVersion));
+    EXPECT_EQ(Count(h.line.written, EndRequest()), 1);
+    EXPECT_EQ(h.radio.counters.endRequests, 1);  // the radio left programming mode
+    EXPECT_EQ(h.radio.counters.readRequests, 1);
+    EXPECT_FALSE(h.line.IsOpen());
+    EXPECT_EQ(h.ctx.link.CommMode, 0);
+}
+
+// After "Model type is wrong." only the end request's acknowledge is taken: a stray version or
+// radio-information packet arriving first stores nothing into the document.
+TEST(LinkRecovery, StrayPacketAfterAFailedCheckChangesNothing) {
+    ModelInfoRecord other;
+    other.VersionText.Set("V999");
+    other.SerialNumber.Set("99999999");
+    Bytes info = RadioInfoWrite(other);
+    info[3] = '-';
+    info.back() = PacketChecksum(info);
+    ASSERT_TRUE(ParseRadioInfoReply(info));
+    const struct {
+        const char* name;
+        Bytes packet;
+    } cases[] = {{"version", VersionWrite(other)}, {"radio information", info}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkHarness h;
+        h.radio.model = "ZB999";
+        h.line.onWrite = [&](const Bytes& p) {
+            if (p == EndRequest()) h.line.Deliver(c.packet, 1);  // ahead of the radio's acknowledge
+        };
+        const Codeplug before = h.ctx.Doc;
+        ReadFromRadio(h.ctx);
+        h.Run();
+        EXPECT_EQ(h.Messages().back(), Text(h.ctx, msg::ModelError));
+        EXPECT_TRUE(SameDocument(h.ctx.Doc, before));
+        EXPECT_EQ(h.ctx.link.CommMode, 0);
+        EXPECT_FALSE(h.ctx.link.lastSucceeded);
+    }
+}
+
+// The backup warning after a read is a question like any other: a reply arriving while it is
+// open cannot run the end of the read a second time.
+TEST(LinkRecovery, ReplyWhileTheBackupWarningIsOpenIsDropped) {
+    LinkHarness h;
+    FillRadio(h.radio, 7);
+    struct WarningViews : test::RecordingViews {
+        explicit WarningViews(LinkHarness& h) : h(h) {}
+        void ReadDecoded() override {
+            ++decoded;
+            if (decoded > 1) return;
+            h.line.Deliver(Acknowledge(), 1);  // as if it came while the box waits for the user
+            h.clock.Run(h.clock.now + 50);
+        }
+        LinkHarness& h;
+        int decoded = 0;
+    } views(h);
+    h.ctx.linkViews = &views;
+    ReadFromRadio(h.ctx);
+    h.Run();
+    EXPECT_EQ(views.decoded, 1);
+    EXPECT_EQ(Count(h.line.written, EndRequest()), 1);
+    const auto texts = h.Messages();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), Text(h.ctx, msg::ReadCompleted)), 1);
+    EXPECT_TRUE(SameDocument(h.ctx.Doc, DocumentOf(h.radio)));
+    EXPECT_EQ(h.ctx.link.CommMode, 0);
+}
+
 // Answers like the scripted prompter and brings the radio back when asked to check it.
 struct ReconnectingPrompter : Prompter {
     using Prompter::Ask;

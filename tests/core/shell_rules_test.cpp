@@ -73,7 +73,7 @@ TEST(CommandRouting, MenuTableIsWellFormed) {
         separators += e.separatorAfter;
     }
     EXPECT_EQ(separators, 9);
-    EXPECT_EQ(names.size(), 46u);
+    EXPECT_EQ(names.size(), 48u);
     // Items hidden in the design.
     for (const char* hidden : {"mnuFilePrint", "mnuModel", "mnuKeyAssignm", "mnuScanInfo", "mnuHelpTopic"})
         EXPECT_FALSE(FindMenuEntry(hidden)->shown) << hidden;

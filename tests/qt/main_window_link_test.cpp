@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include "app/link_radio_commands.h"
@@ -85,6 +86,43 @@ TEST_F(MainWindowLink, ReadFromRadioShowsProgressThenTheReadDocument) {
     ASSERT_EQ(bytes.size(), 16384);
     EXPECT_TRUE(std::equal(ctx.Image.begin(), ctx.Image.end(),
                            reinterpret_cast<const uint8_t*>(bytes.constData())));
+}
+
+// Nothing but the end of its conversation closes the progress window, so the main window stays
+// blocked and the read cannot be overwritten by edits made meanwhile.
+TEST_F(MainWindowLink, EscapeAndCloseLeaveTheProgressWindowUpAndTheReadCompletes) {
+    Action("mnuReadFromRadio")->trigger();
+    QPointer<ui::FrmProgress> progress = main->Progress();
+    ASSERT_FALSE(progress.isNull());
+    clock.Run(clock.now + 20);  // under way
+    QTest::keyClick(progress, Qt::Key_Escape);
+    EXPECT_FALSE(progress->close());
+    QApplication::processEvents();
+    ASSERT_FALSE(progress.isNull());
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(main->Progress(), progress.data());
+    Run();
+    EXPECT_EQ(Shown().back(), "Read Data Completed.");
+    EXPECT_TRUE(progress.isNull());
+}
+
+TEST_F(MainWindowLink, TheProgramStaysWhileAWriteRuns) {
+    ctx.Doc.Data.OptionSettings.ResetSelect[1] = 17;  // unsaved as well: the radio comes first
+    Action("mnuWriteToRadio")->trigger();
+    clock.Run(clock.now + 200);
+    ASSERT_NE(main->Progress(), nullptr);
+    const size_t asked = prompts.messages.size();
+    Action("mnuFileExit")->trigger();
+    EXPECT_FALSE(main->close());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(prompts.messages.size(), asked);  // refused without a question
+    Run();
+    EXPECT_EQ(Shown().back(), "Write Data Completed.");
+    EXPECT_EQ(radio.counters.blocksReceived, 984);
+
+    prompts.answers = {Answer::No};
+    EXPECT_TRUE(main->close());
+    EXPECT_EQ(Shown().back(), "File has been modify,save it now?");
 }
 
 TEST_F(MainWindowLink, CancelledReadOpensNothing) {

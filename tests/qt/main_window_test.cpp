@@ -22,6 +22,7 @@
 
 #include "app/document_lifecycle.h"
 #include "app/ini_file.h"
+#include "files/data_files.h"
 #include "app/ui/frm_progress.h"
 #include "link/serial_line.h"
 #include "main_window_fixture.h"
@@ -84,7 +85,8 @@ TEST_F(MainWindow, MenusOfferTheBuildsItemsInBothLanguages) {
         if (a->isVisible()) bar << a->objectName();
     EXPECT_EQ(bar, (QStringList{"mnuFile", "mnuEdit", "mnuProgram", "mnuSet", "mnuView", "mnuWindow", "mnuHelp"}));
     EXPECT_EQ(VisibleItems(main.get(), "mnuFile"),
-              (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileExit"}));
+              (QStringList{"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuImportCsv",
+                           "mnuExportCsv", "mnuFileExit"}));
     EXPECT_EQ(VisibleItems(main.get(), "mnuEdit"),
               (QStringList{"mnuChannelInfo", "mnuOptFeature", "mnuToneTips", "mnuReset", "mnuEmbeddedMsg", "mnuEMG"}));
     EXPECT_EQ(VisibleItems(main.get(), "mnuProgram"), (QStringList{"mnuReadFromRadio", "mnuWriteToRadio"}));
@@ -98,6 +100,8 @@ TEST_F(MainWindow, MenusOfferTheBuildsItemsInBothLanguages) {
     const std::pair<const char*, std::pair<const char*, const char*>> captions[] = {
         {"mnuFile", {"&File", "文件&F"}},
         {"mnuFileSaveAs", {"Save &As", "另存为(&A)"}},
+        {"mnuImportCsv", {"Import Channels (CSV)...", "导入信道 (CSV)..."}},
+        {"mnuExportCsv", {"Export Channels (CSV)...", "导出信道 (CSV)..."}},
         {"mnuToneTips", {"&Roger Beep", "RB音(&R)"}},
         {"mnuEMG", {"Embedded &Message", "嵌入信息(&M)"}},
         {"mnuReadFromRadio", {"&Read from Radio", "从对讲机读取数据(&R)"}},
@@ -330,22 +334,53 @@ TEST_F(MainWindow, RadioCommandsAreOfferedOnlyWithTheLink) {
               std::string("CQ DX") + '\0');
 }
 
-TEST_F(MainWindow, InitialSettingLoadsTheFactoryTemplateAndReopensTheTable) {
+TEST_F(MainWindow, InitialSettingAsksThenLoadsTheFactoryTemplateAndReopensTheTable) {
+    std::filesystem::create_directories(dir.path / "prog" / "Init");
+    ASSERT_TRUE(SaveFiles(ctx, dir / "prog/Init/ZB347.dat"));  // the factory setting
     Open();
     main->ShowChild(kOptFeaturesKey);
     ctx.Doc.Data.OptionSettings.ResetSelect[0] = 7;
     prompts.messages.clear();
+    prompts.answers = {Answer::Cancel};
     Action("MnuInitial")->trigger();
+    EXPECT_EQ(Shown(), std::vector<std::string>{"All data will be cleared."});
+    EXPECT_EQ(Keys(), (QStringList{"frmCommChInfo", "FrmOptFeatures"}));
+    EXPECT_EQ(ctx.Doc.Data.OptionSettings.ResetSelect[0], 7);
+
+    Action("MnuInitial")->trigger();  // OK
     EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});
     EXPECT_EQ(tableMade, 2);
-    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(ctx.Doc.Data.OptionSettings.ResetSelect[0], 1);
+}
+
+// Exit, the close button and Alt+F4 all reach the same question as Open.
+TEST_F(MainWindow, ClosingWithUnsavedChangesAsksAndCancelStays) {
+    Open();
+    nextFile = dir / "radio.dat";
+    Action("mnuFileSaveAs")->trigger();
+    ctx.Doc.Data.OptionSettings.ResetSelect[1] = 17;
+    prompts.messages.clear();
+    prompts.answers = {Answer::Cancel, Answer::Cancel};
+    Action("mnuFileExit")->trigger();
+    EXPECT_FALSE(main->close());
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(Keys(), QStringList{"frmCommChInfo"});
+    EXPECT_EQ(Shown(), std::vector<std::string>(2, "File has been modify,save it now?"));
+
+    prompts.answers = {Answer::Yes};
+    EXPECT_TRUE(main->close());
+    EXPECT_FALSE(main->isVisible());
+    AppContext check;
+    check.versions = ctx.versions;
+    ASSERT_TRUE(GuardedLoad(check, dir / "radio.dat"));
+    EXPECT_EQ(check.Doc.Data.OptionSettings.ResetSelect[1], 17) << "Yes saved before closing";
 }
 
 TEST_F(MainWindow, PlacementIsStoredInTwipsAndRestored) {
     Open();
     main->setGeometry(60, 45, 600, 450);
     main->ShowChild(kOptFeaturesKey);
-    Action("mnuFileExit")->trigger();  // no question about unsaved changes
+    Action("mnuFileExit")->trigger();  // nothing unsaved: no question
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(Keys().isEmpty());
     EXPECT_TRUE(prompts.messages.empty());

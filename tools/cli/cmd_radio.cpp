@@ -8,6 +8,7 @@
 #include "cli_session.h"
 #include "codeplug/image_layout.h"
 #include "command.h"
+#include "files/codeplug_diff.h"
 #include "files/data_files.h"
 #include "link/link_engine.h"
 #include "link/read_backup.h"
@@ -62,6 +63,7 @@ int RunRead(const std::vector<std::string>& words) {
 // The write range read back must hold what was sent.
 int Verify(Session& s, LinkRunner& link) {
     const CodeplugImage written = s.ctx.Image;
+    const Codeplug document = s.ctx.Doc;
     std::cerr << "Verifying: reading the radio back\n";
     if (!link.Run(ReadFromRadio)) {
         PrintError("verify: the radio could not be read back");
@@ -69,6 +71,15 @@ int Verify(Session& s, LinkRunner& link) {
     }
     for (int a = layout::kWriteStart; a < layout::kWriteEnd; ++a) {
         if (s.ctx.Image[a] == written[a]) continue;
+        // What the differing bytes mean, in the words of a diff from the written document to
+
+        // what the radio holds in the range that was written.
+        CodeplugImage readBack = written;
+        std::copy(s.ctx.Image.begin() + layout::kWriteStart, s.ctx.Image.begin() + layout::kWriteEnd,
+                  readBack.begin() + layout::kWriteStart);
+        for (const std::string& line : DiffCodeplugs(s.ctx, DecodedOver(s.ctx, document, written),
+                                                     DecodedOver(s.ctx, document, readBack)))
+            std::cerr << "verify: " << line << "\n";
         PrintError("verify: the radio differs from what was written at " + Hex(a, 4) + " (written " +
                    Hex(written[a], 2) + ", read " + Hex(s.ctx.Image[a], 2) + ")");
         return 1;

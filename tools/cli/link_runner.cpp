@@ -187,9 +187,7 @@ bool LinkRunner::Run(void (*start)(AppContext&), const std::string& blockCaption
     };
     start(ctx);
     noteWrite();
-    auto busy = [&] {
-        return ctx.link.CommMode != 0 || (ctx.link.writeTimer && ctx.link.writeTimer->IsActive());
-    };
+    auto busy = [&] { return ConversationRunning(ctx); };
     int shown = -1;
     if (showBlocks && busy()) progress_->OpenProgress(ProgressKind::Single, blockCaption);
     // A running conversation always has a timer pending, so waiting for events never hangs.

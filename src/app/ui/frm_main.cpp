@@ -25,6 +25,7 @@
 #include "app/window_arrange.h"
 #include "channels/channel_views.h"
 #include "codeplug/defaults.h"
+#include "link/link_engine.h"
 #include "link/port_choice.h"
 
 namespace zb::ui {
@@ -319,6 +320,17 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // Exit, the close button and Alt+F4 all come here. An edit still open in an editor counts
+    // as a change; the program stays while a conversation runs or the user keeps the changes.
+    bool mayClose = false;
+    RunTrapped(ctx_, "frmMain_Form_QueryUnload", [&] {
+        if (!ConversationRunning(ctx_)) CommitPendingEdits();
+        mayClose = QueryExit(ctx_);
+    });
+    if (!mayClose) {
+        event->ignore();
+        return;
+    }
     SavePlacement();
     CloseAllChildren();
     event->accept();

@@ -19,6 +19,7 @@
 #include "app/ui/frm_radio_info_set.h"
 #include "app/ui/frm_set_language.h"
 #include "app/ui/ui_text.h"
+#include "channels/ui/csv_import_dialog.h"
 #include "codeplug/defaults.h"
 #include "link/link_engine.h"
 #include "link/ui/frm_m_progress.h"
@@ -142,6 +143,18 @@ void frmMain::RunCommand(Command command) {
         case Command::FileSaveAs:
             RunTrapped(ctx_, "frmMain_mnuFileSaveAs", [&] { SaveDocumentAs(ctx_); });
             break;
+        case Command::ImportChannelsCsv:
+            RunTrapped(ctx_, "frmMain_mnuImportCsv", [&] {
+                CommitPendingEdits();
+                ImportChannelsCsv(ctx_, this);
+            });
+            break;
+        case Command::ExportChannelsCsv:
+            RunTrapped(ctx_, "frmMain_mnuExportCsv", [&] {
+                CommitPendingEdits();
+                ExportChannelsCsv(ctx_, this);
+            });
+            break;
         case Command::FilePrint: break;  // the print list window has no actions
         case Command::FileExit: close(); break;
         case Command::ModelInfo:
@@ -189,12 +202,7 @@ void frmMain::RunCommand(Command command) {
             CheckLanguage();
             break;
         case Command::Initial:
-            RunTrapped(ctx_, "frmMain_MnuInitial", [&] {
-                CloseAllChildren();
-                LoadTemplate(ctx_, kFactoryTemplate);
-                OpenChannelWindow();
-                ArrangeCascade();
-            });
+            RunTrapped(ctx_, "frmMain_MnuInitial", [&] { InitialSetting(ctx_); });
             break;
         case Command::TreeView: {
             const bool on = !leftPanel_->isVisibleTo(this);

@@ -1,6 +1,7 @@
 #include "app/ui/frm_progress.h"
 
 #include <QBoxLayout>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -52,6 +53,8 @@ void FrmProgress::ShowPercent(int percent) {
     SetProgressValue(percent);
     label2_->setText(QStringLiteral("%1%").arg(percent));
 }
+
+void FrmProgress::closeEvent(QCloseEvent* event) { event->ignore(); }
 
 void FrmProgress::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);

@@ -28,6 +28,10 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Only the end of the conversation closes the window (the link deletes it): Escape and
+    // the window manager's close leave it up, so the main window stays blocked meanwhile.
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override {}
 
 private:
     AppContext& ctx_;
