@@ -1,5 +1,5 @@
 // Reading a large Version.ini: both counts at their limit (32767) over some 8000 entries each
-// (about 170 KB), the file that once took seconds because every look-up scanned the whole file.
+// (about 290 KB), the kind of file that once took seconds because every look-up scanned it whole.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
