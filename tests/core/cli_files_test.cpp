@@ -84,7 +84,6 @@ TEST_F(CliFiles, NewShowEditAndTheirMistakes) {
         {{"edit", file, "--group", "VFO0", "--channel", "5", "--field", "Scan", "--value", "1"}, 1, "1 for a VFO"},
         {{"edit", file, "--group", "1", "--channel", "12", "--field", "RxFreq", "--value", "24.5"}, 1, "the channel no longer exists"},
         {{"new", file, "--date", "2026-02-31", "--defaults-only"}, 2, "not a date"},
-        {{"new", file, "--date=2026-02-28"}, 2, "--date goes with --defaults-only"},
         {{"show", file, "--json=yes"}, 2, "takes no value"},
     };
     const std::string before = *ReadFileBytes(file);
@@ -137,6 +136,15 @@ TEST_F(CliFiles, EncodeDecodeRoundTrip) {
     r = Cli({"decode", dir / "short.img", dir / "c.dat"});
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(fs::exists(dir / "c.dat"));
+}
+
+TEST_F(CliFiles, TheDateOfANewDocumentIsAppliedWithOrWithoutTheTemplate) {
+    for (const char* only : {"--defaults-only", "--lang=en"}) {
+        const std::string file = dir / "dated.dat";
+        ProgramResult r = Cli({"new", file, "--date=2024-02-29", only});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(Json(file).find("\"SerialNumber\": \"20240229\""), std::string::npos) << only;
+    }
 }
 
 TEST_F(CliFiles, NamesWithoutAnExtensionNeverShareAChannelFile) {

@@ -35,9 +35,6 @@ inline constexpr TextTable NotAsAsked{"the change did not take place as asked", 
 inline constexpr TextTable NothingSaved{"nothing was saved", "未保存任何内容"};
 inline constexpr TextTable ChannelDeleted{"the channel no longer exists", "该信道已不存在"};
 inline constexpr TextTable TakesRange{"takes", "取值范围为"};
-inline constexpr TextTable DateOnlyWithDefaults{
-    "--date goes with --defaults-only (the new-document template brings its own dated values)",
-    "--date 只能与 --defaults-only 一起使用（新文档模板自带日期相关的值）"};
 inline constexpr TextTable NoSuchDate{"is not a date (YYYY-MM-DD)", "不是有效日期（YYYY-MM-DD）"};
 inline constexpr TextTable CannotWrite{"cannot write", "无法写入"};
 }  // namespace txt

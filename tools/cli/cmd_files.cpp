@@ -25,12 +25,11 @@ std::set<std::string> With(std::set<std::string> extra) {
 }
 
 const std::string kNewUsage = Usage(
-        "Usage: zb347rx-cli new OUT.dat [--defaults-only [--date YYYY-MM-DD]]\n"
+        "Usage: zb347rx-cli new OUT.dat [--defaults-only] [--date YYYY-MM-DD]\n"
         "Writes a new document (the defaults and the new-document template) as OUT.dat and its\n"
         "channel file OUT.fre. A name without a three-letter extension gets \".dat\" added.\n"
         "  --defaults-only    ignore the template: the built-in defaults alone\n"
-        "  --date YYYY-MM-DD  with --defaults-only: the date for the dated defaults (serial\n"
-        "                     number), default today\n");
+        "  --date YYYY-MM-DD  the date for the dated values (serial number), default today\n");
 
 const std::string kShowUsage = Usage(
         "Usage: zb347rx-cli show FILE.dat [--json]\n"
@@ -56,7 +55,6 @@ int RunNew(const std::vector<std::string>& words) {
     if (!CheckArgs(args, 1, usage.c_str())) return 2;
     std::optional<CalendarDate> date;
     if (auto text = args.Value("--date")) {
-        if (!args.Flag("--defaults-only")) return UsageError(Say(txt::DateOnlyWithDefaults));
         date = ParseIsoDate(*text);
         if (!date) return UsageError("--date: " + *text + " " + Say(txt::NoSuchDate));
     }
@@ -68,6 +66,9 @@ int RunNew(const std::vector<std::string>& words) {
         MirrorTemplate(s->ctx);
     } else {
         LoadTemplate(s->ctx, kNewDocTemplate);
+        // The template brings the serial number of the day it was made: the date asked for
+        // replaces it, as it does in the defaults.
+        if (date) s->ctx.Doc.Data.ModelInfo.SerialNumber.Set(CompactDate(*date));
     }
     return Save(*s, NewDataFileName(args.positional()[0])) ? 0 : 1;
 }
