@@ -31,6 +31,9 @@ inline constexpr TextTable ModelChangeWarning{"Frequency data will be cleared.",
                                               "频率数据将被清除。"};
 inline constexpr TextTable OkButton{"&OK", "确定(&O)"};
 inline constexpr TextTable CancelButton{"&Cancel", "取消(&C)"};
+inline constexpr TextTable YesButton{"&Yes", "是(&Y)"};
+inline constexpr TextTable NoButton{"&No", "否(&N)"};
+inline constexpr TextTable RetryButton{"&Retry", "重试(&R)"};
 inline constexpr TextTable WarningTitle{"Warning", "警告"};
 inline constexpr TextTable InvalidData{"Invalid Data", "无效数据"};
 inline constexpr TextTable RangeError{"Frequency is out of range.", "频率超出范围。"};

@@ -18,7 +18,11 @@ bool RunTrapped(AppContext& ctx, const std::string& traceName, Operation&& opera
     } catch (const std::exception&) {
     } catch (...) {
     }
-    ctx.prompter->Show(traceName);
+    try {
+        ctx.prompter->Show(traceName);
+    } catch (...) {
+        // The message itself failed; the operation still ends and the program goes on.
+    }
     return false;
 }
 

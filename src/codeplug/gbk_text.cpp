@@ -1,6 +1,8 @@
 #include "codeplug/gbk_text.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 #include "codeplug/gbk_table.h"
 
@@ -12,6 +14,25 @@ bool IsLead(uint8_t b) { return b >= gbk::kLeadFirst && b <= gbk::kLeadLast; }
 
 bool IsTrail(uint8_t b) {
     return b >= gbk::kTrailFirst && b <= gbk::kTrailLast && b != gbk::kTrailGap;
+}
+
+// Every double-byte character with its code (lead x 256 + trail), sorted by character; the
+// first code of a character wins.
+const std::vector<std::pair<char32_t, uint16_t>>& PairCodes() {
+    static const std::vector<std::pair<char32_t, uint16_t>> codes = [] {
+        std::vector<std::pair<char32_t, uint16_t>> all;
+        for (int lead = gbk::kLeadFirst; lead <= gbk::kLeadLast; ++lead) {
+            for (int trail = gbk::kTrailFirst; trail <= gbk::kTrailLast; ++trail) {
+                if (trail == gbk::kTrailGap) continue;
+                const char32_t cp = GbkPairToUnicode(static_cast<uint8_t>(lead), static_cast<uint8_t>(trail));
+                if (cp != kReplacementChar) all.emplace_back(cp, static_cast<uint16_t>(lead * 256 + trail));
+            }
+        }
+        std::stable_sort(all.begin(), all.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        return all;
+    }();
+    return codes;
 }
 
 }  // namespace
@@ -79,6 +100,28 @@ std::string GbkToUtf8(std::span<const uint8_t> bytes) {
 std::string GbkSingleBytesToUtf8(std::span<const uint8_t> bytes) {
     std::string out;
     for (uint8_t b : bytes) AppendUtf8(out, GbkSingleToUnicode(b));
+    return out;
+}
+
+std::string UnicodeToGbk(char32_t cp) {
+    if (cp < 0x80) return std::string(1, static_cast<char>(cp));
+    for (std::size_t i = 0; i < gbk::kSingleCount; ++i)
+        if (gbk::kSingles[i].codePoint == cp) return std::string(1, static_cast<char>(gbk::kSingles[i].byte));
+    const auto& codes = PairCodes();
+    const auto it = std::lower_bound(codes.begin(), codes.end(), cp,
+                                     [](const auto& entry, char32_t c) { return entry.first < c; });
+    if (it == codes.end() || it->first != cp) return {};
+    return {static_cast<char>(it->second >> 8), static_cast<char>(it->second & 0xFF)};
+}
+
+std::string UnicodeToGbk(std::u32string_view text, std::size_t maxBytes) {
+    std::string out;
+    for (const char32_t cp : text) {
+        std::string code = UnicodeToGbk(cp);
+        if (code.empty()) code = "?";
+        if (out.size() + code.size() > maxBytes) break;
+        out += code;
+    }
     return out;
 }
 

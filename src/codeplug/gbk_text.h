@@ -3,8 +3,10 @@
 // Anything that is no character gives U+FFFD; no input can make these fail.
 
 #include <cstdint>
+#include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace zb {
 
@@ -22,5 +24,13 @@ std::string GbkToUtf8(std::span<const uint8_t> bytes);
 std::string GbkSingleBytesToUtf8(std::span<const uint8_t> bytes);
 
 void AppendUtf8(std::string& out, char32_t cp);
+
+// The other way: the code-page bytes of a character (one byte for ASCII and the single-byte
+// characters, two for a pair), or nothing when the code page has no such character.
+std::string UnicodeToGbk(char32_t cp);
+
+// Characters to code-page bytes; a character without a code becomes "?". The result holds
+// at most maxBytes bytes and never half of a double-byte character.
+std::string UnicodeToGbk(std::u32string_view text, std::size_t maxBytes = std::string::npos);
 
 }  // namespace zb

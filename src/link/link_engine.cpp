@@ -8,6 +8,7 @@
 #include "codeplug/image_codec.h"
 #include "codeplug/image_layout.h"
 #include "files/version_table.h"
+#include "link/doctor_texts.h"
 #include "link/link_texts.h"
 #include "link/packets.h"
 #include "link/port_search.h"
@@ -384,6 +385,16 @@ void StopReplyTimer(AppContext& ctx) {
     if (ctx.link.waitTimer) ctx.link.waitTimer->Stop();
 }
 
+namespace {
+
+// The reason a port did not open, and where to find out more.
+std::string PortFailureDetail(const AppContext& ctx, const std::string& reason) {
+    const std::string hint = Text(ctx, msg::doctor::OpenFailureHint);
+    return reason.empty() ? hint : reason + "\n" + hint;
+}
+
+}  // namespace
+
 bool OpenConfiguredPort(AppContext& ctx, std::string* reason) {
     if (!ctx.line) return false;
     WireLink(ctx);
@@ -422,7 +433,7 @@ bool StartLink(AppContext& ctx) {
 
     std::string reason;
     if (!OpenConfiguredPort(ctx, &reason)) {
-        Message m{Text(ctx, msg::PortError), Icon::Critical, Buttons::Ok, {}, reason};
+        Message m{Text(ctx, msg::PortError), Icon::Critical, Buttons::Ok, {}, PortFailureDetail(ctx, reason)};
         ctx.prompter->Ask(m);
         return false;
     }
@@ -514,7 +525,8 @@ void AskRestart(AppContext& ctx) {
         if (!ctx.line || !ctx.line->IsOpen()) {
             std::string reason;
             if (!OpenConfiguredPort(ctx, &reason)) {
-                ctx.prompter->Ask(Message{Text(ctx, msg::PortError), Icon::Critical, Buttons::Ok, {}, reason});
+                ctx.prompter->Ask(
+                    Message{Text(ctx, msg::PortError), Icon::Critical, Buttons::Ok, {}, PortFailureDetail(ctx, reason)});
                 EndSequence(ctx, false);
                 return;
             }

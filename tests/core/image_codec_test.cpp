@@ -595,3 +595,38 @@ TEST(GbkText, TableAgreesWithGlibcIconv) {
     EXPECT_EQ(differences, 0);
 }
 #endif
+
+// Every character of the table goes back to bytes that read as the same character, so a radio
+// text shown in a window and stored again keeps its bytes.
+TEST(GbkText, EveryCharacterEncodesBackToItsBytes) {
+    int failures = 0;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            const char32_t cp = GbkPairToUnicode(static_cast<uint8_t>(lead), static_cast<uint8_t>(trail));
+            if (cp == kReplacementChar) continue;
+            const std::string bytes = UnicodeToGbk(cp);
+            const bool same = bytes.size() == 2 &&
+                              GbkPairToUnicode(static_cast<uint8_t>(bytes[0]), static_cast<uint8_t>(bytes[1])) == cp;
+            const bool single = bytes.size() == 1 && GbkSingleToUnicode(static_cast<uint8_t>(bytes[0])) == cp;
+            if (!same && !single && ++failures <= 5) ADD_FAILURE() << std::hex << lead << " " << trail;
+        }
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+TEST(GbkText, TextsEncodeWithinTheirWidth) {
+    struct Case {
+        std::u32string text;
+        std::size_t maxBytes;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {U"测试", std::string::npos, "\xB2\xE2\xCA\xD4"},
+        {U"AB1", std::string::npos, "AB1"},
+        {U"\u20AC", std::string::npos, "\x80"},        // the one single-byte character
+        {U"A\U0001F600B", std::string::npos, "A?B"},   // no code: "?"
+        {U"ABC测", 4, "ABC"},                           // never half a character
+        {U"测试A", 4, "\xB2\xE2\xCA\xD4"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(UnicodeToGbk(c.text, c.maxBytes), c.bytes);
+}

@@ -15,51 +15,15 @@
 #include "app/file_util.h"
 #include "support/pty_pair.h"
 #include "support/run_program.h"
+#include "support/sim_process.h"
 
 #if defined(ZB_CLI_PATH) && defined(ZB_SIM_PATH)
 using namespace zb;
 using test::ProgramResult;
+using test::SimProcess;
 namespace fs = std::filesystem;
 
 namespace {
-
-// zb347rx-sim as a child process; its first line of output is the device.
-class SimProcess {
-public:
-    explicit SimProcess(std::vector<std::string> args) {
-        int out[2];
-        if (pipe(out) != 0) return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            dup2(out[1], STDOUT_FILENO);
-            close(out[0]);
-            close(out[1]);
-            std::vector<char*> argv{const_cast<char*>(ZB_SIM_PATH)};
-            for (auto& a : args) argv.push_back(a.data());
-            argv.push_back(nullptr);
-            execv(ZB_SIM_PATH, argv.data());
-            _exit(127);
-        }
-        close(out[1]);
-        char c;
-        while (read(out[0], &c, 1) == 1 && c != '\n') device += c;
-        close(out[0]);
-    }
-    // Stops the radio; it saves its memory on the way out.
-    void Stop() {
-        if (pid_ <= 0) return;
-        kill(pid_, SIGTERM);
-        int status = 0;
-        waitpid(pid_, &status, 0);
-        pid_ = -1;
-    }
-    ~SimProcess() { Stop(); }
-
-    std::string device;
-
-private:
-    pid_t pid_ = -1;
-};
 
 struct CliRadio : ::testing::Test {
     test::TempDir dir;
@@ -352,6 +316,9 @@ TEST_F(CliRadio, PortThatCannotOpenSaysWhy) {
     ProgramResult r = Cli({"info", "--port", dir / "no-such-tty"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Cannot Open Communication Port.\nThere is no serial port " + dir / "no-such-tty"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(r.err.find("Check Cable... in Setup > Communication Port (or zb347rx-cli doctor) says why."),
               std::string::npos)
         << r.err;
 }

@@ -67,6 +67,7 @@ protected:
         window = std::make_unique<frmCommChInfo>(ctx);
         ctx.channelViews = window.get();
         window->show();
+        window->activateWindow();  // no window manager under Xvfb
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ZB_WAIT_VERIFY(Text1()->hasFocus());  // the first activation opens row 1, column 1
     }
@@ -320,9 +321,6 @@ TEST_F(ChannelTable, Vfo0EditsRow1OnlyAndNeverItsScanCell) {
     EXPECT_TRUE(List(6)->isHidden());
     EXPECT_TRUE(Text1()->isHidden());
 
-    ClickCell(3, 1);
-    QTest::qWait(30);
-    EXPECT_TRUE(Text1()->isHidden());
     QTest::keyClick(Grid(), Qt::Key_Return);  // Enter in the table opens nothing there either
     QTest::qWait(30);
     EXPECT_TRUE(Text1()->isHidden());
@@ -503,6 +501,152 @@ TEST_F(ChannelTable, ShownAgainAfterClosingItIsToldAboutChangesAgain) {
     EditChannelField(ctx, 2, kFieldRxFreq, "28.6");
     EXPECT_EQ(window->CellText(2, 1), "28.600000");
     EXPECT_EQ(Find<QComboBox>("Combo8_0")->count(), 265);
+}
+
+// With the table focused and no editor open (here after the commit Write to Radio runs), typed
+// characters, Tab and the keyboard search move no cell and change no channel; Enter opens the
+// current cell, and what is typed while its box is open reaches that box.
+TEST_F(ChannelTable, TheTableItselfActsOnEnterAndRowKeysOnly) {
+    AddChannels(0, {1, 2});
+    Open();
+    ClickCell(3, 1);
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
+    window->CommitPendingEdit();
+    ASSERT_TRUE(Grid()->hasFocus());
+    QTest::keyClicks(Grid(), "28.6");
+    QTest::keyClick(Grid(), Qt::Key_Tab);
+    QTest::keyClick(Grid(), Qt::Key_Right);
+    QTest::qWait(30);
+    EXPECT_EQ(window->CurrentRow(), 3);
+    EXPECT_EQ(window->CurrentCol(), 1);
+    EXPECT_TRUE(Text1()->isHidden());
+
+    Grid()->setFocus();
+    QTest::keyClick(Grid(), Qt::Key_Return);
+    EXPECT_FALSE(Text1()->isHidden());
+    QTest::keyClicks(Grid(), "28.7");  // before the focus tick has moved the focus
+    EXPECT_EQ(Text1()->text(), "28.7");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ZB_WAIT_VERIFY(Channel(0, 3) != nullptr);
+    ASSERT_NE(Channel(0, 3), nullptr);
+    EXPECT_EQ(Channel(0, 3)->RxFreq.Raw(), "28700000");
+    EXPECT_EQ(Channel(0, 1)->RxFreq.Raw(), "28500000");
+    EXPECT_EQ(Channel(0, 2)->RxFreq.Raw(), "28500000");
+    EXPECT_TRUE(Messages().empty());
+}
+
+// VFO0 edits row 1 only: a click on another row takes the cursor there, and every key typed
+// right after the click reaches row 1's box.
+TEST_F(ChannelTable, InVfoViewTypingAfterAClickOnAnEmptyRowArrivesWhole) {
+    ctx.Doc.Data.CurrentGroup = 20;
+    Open();
+    for (int col : {1, 7}) {
+        ClickCell(3, col);
+        EXPECT_EQ(window->CurrentRow(), 1);
+        EXPECT_EQ(window->CurrentCol(), 1);
+        QTest::keyClicks(QApplication::focusWidget(), col == 1 ? "28.6" : "28.65");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        ZB_WAIT_COMPARE(ctx.Doc.Data.VfoA.RxFreq.Raw(), std::string(col == 1 ? "28600000" : "28650000"));
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
+// Up, Down, Page Up and Page Down move between rows through the cell-entry rule, committing
+// the open box first; Left and Right stay inside the box.
+TEST_F(ChannelTable, RowKeysMoveTheCursorAndCommitTheBox) {
+    Open();
+    ClickCell(3, 1);
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
+    QTest::keyClicks(Text1(), "28.6");
+    QTest::keyClick(Text1(), Qt::Key_Left);
+    EXPECT_EQ(window->CurrentCol(), 1);
+    EXPECT_EQ(Text1()->cursorPosition(), 3);
+    QTest::keyClick(Text1(), Qt::Key_Down);
+    EXPECT_EQ(window->CurrentRow(), 4);
+    ASSERT_NE(Channel(0, 3), nullptr);
+    EXPECT_EQ(Channel(0, 3)->RxFreq.Raw(), "28600000");
+    ZB_WAIT_VERIFY(Text1()->hasFocus());  // row 4's box is open
+    EXPECT_EQ(Text1()->text(), "");
+
+    QTest::keyClick(Text1(), Qt::Key_Up);
+    EXPECT_EQ(window->CurrentRow(), 3);
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
+    EXPECT_EQ(Text1()->text(), "28.600000");
+    QTest::keyClick(Text1(), Qt::Key_PageDown);
+    EXPECT_GT(window->CurrentRow(), 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp);
+    EXPECT_EQ(window->CurrentRow(), 1);  // stops at the first row
+    window->CommitPendingEdit();
+    QTest::keyClick(Grid(), Qt::Key_Down);  // from the table itself too
+    EXPECT_EQ(window->CurrentRow(), 2);
+    EXPECT_EQ(ctx.Doc.Data.Groups[0].ChannelCount, 1);
+}
+
+// Switching to another program validates nothing: a half-typed frequency stays in its box
+// (committed, "2" would be refused as out of range) and the edit goes on on return.
+TEST_F(ChannelTable, SwitchingToAnotherProgramCommitsNothing) {
+    AddChannels(0, {3});
+    Open();
+    ClickCell(3, 1);
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
+    Text1()->selectAll();
+    QTest::keyClick(Text1(), Qt::Key_Backspace);
+    QTest::keyClicks(Text1(), "2");
+    QApplication::setActiveWindow(nullptr);  // Alt+Tab
+    QTest::qWait(30);
+    EXPECT_TRUE(Messages().empty());
+    ASSERT_NE(Channel(0, 3), nullptr);
+    EXPECT_EQ(Channel(0, 3)->RxFreq.Raw(), "28500000");
+    EXPECT_FALSE(Text1()->isHidden());
+    EXPECT_EQ(Text1()->text(), "2");
+
+    QApplication::setActiveWindow(window.get());  // back in the program
+    EXPECT_TRUE(Text1()->hasFocus());
+    QTest::keyClicks(Text1(), "9.1");
+    QTest::keyClick(Text1(), Qt::Key_Return);
+    ZB_WAIT_COMPARE(Channel(0, 3)->RxFreq.Raw(), std::string("29100000"));
+    EXPECT_TRUE(Messages().empty());
+}
+
+// The middle button pastes the X11 selection into a plain box; the frequency and name boxes
+// take nothing that way. Needs a display server with a selection (the Xvfb run of the tests).
+TEST_F(ChannelTable, MiddleClickPastesNothing) {
+    if (!QApplication::clipboard()->supportsSelection()) GTEST_SKIP() << "no X11 selection here";
+    Open();
+    ClickCell(3, 1);
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
+    QApplication::clipboard()->setText("29", QClipboard::Selection);
+    for (QLineEdit* box : {Text1(), Find<QLineEdit>("TextName")}) {
+        const QString before = box->text();
+        QTest::mouseClick(box, Qt::MiddleButton);
+        EXPECT_EQ(box->text(), before) << box->objectName().toStdString();
+    }
+}
+
+// A group name in the Chinese code page shows as its characters and keeps its bytes when the
+// box gains and loses the focus and when Write to Radio commits; typing adds to the bytes.
+TEST_F(ChannelTable, AGbkGroupNameKeepsItsBytes) {
+    const std::string gbk = "\xB2\xE2\xCA\xD4    ";  // "测试" and blank padding
+    ctx.Doc.Data.Groups[0].Name.Set(gbk);
+    Open();
+    auto* name = Find<QLineEdit>("TextName");
+    EXPECT_EQ(name->text(), QString::fromUtf8("测试"));
+    name->setFocus();
+    ZB_WAIT_VERIFY(name->hasFocus());
+    ClickCell(2, 1);
+    ZB_WAIT_VERIFY(Text1()->hasFocus());
+    window->CommitPendingEdit();
+    EXPECT_EQ(ctx.Doc.Data.Groups[0].Name.Raw(), gbk);
+
+    name->setFocus();
+    name->end(false);
+    QTest::keyClicks(name, "A");
+    EXPECT_EQ(ctx.Doc.Data.Groups[0].Name.Raw(), "\xB2\xE2\xCA\xD4" "A   ");
+    // The field holds 8 bytes, and each Chinese character takes two of them.
+    QTest::keyClicks(name, "BCDE");
+    EXPECT_EQ(name->text(), QString::fromUtf8("测试ABCD"));
+    EXPECT_EQ(ctx.Doc.Data.Groups[0].Name.Raw(), "\xB2\xE2\xCA\xD4" "ABCD");
 }
 
 }  // namespace

@@ -92,6 +92,54 @@ TEST_F(LocalInfo, ClosingStoresTheBoxBeingEdited) {
     EXPECT_EQ(line1.Raw().substr(0, 6), std::string("73 DE") + '\0');
 }
 
+// A line in the Chinese code page shows as its characters and keeps its bytes through focus
+// changes and the commit before Write to Radio; only an edited line is stored again.
+TEST_F(LocalInfo, AGbkLineKeepsItsBytesUntilTheUserEditsIt) {
+    const std::string gbk = std::string("\xB2\xE2\xCA\xD4") + '\0' + std::string(27, ' ');
+    line1.Set(gbk);
+    line2.Set(gbk);
+    Open();
+    EXPECT_EQ(box[0]->text(), QString::fromUtf8("测试"));
+    box[1]->setFocus();
+    box[0]->setFocus();
+    window->CommitPendingEdits();
+    EXPECT_EQ(line1.Raw(), gbk);
+    EXPECT_EQ(line2.Raw(), gbk);
+
+    box[0]->end(false);
+    QTest::keyClicks(box[0], "X");
+    box[1]->setFocus();
+    EXPECT_EQ(line1.Raw(), std::string("\xB2\xE2\xCA\xD4X") + '\0' + std::string(26, ' '));
+    EXPECT_EQ(line2.Raw(), gbk);
+    // Sixteen Chinese characters fill the 32 bytes: nothing more goes in.
+    box[1]->setText(QString(16, QChar(0x6D4B)));
+    box[1]->end(false);
+    QTest::keyClicks(box[1], "X");
+    EXPECT_EQ(box[1]->text(), QString(16, QChar(0x6D4B)));
+}
+
+// Switching to another program stores nothing; the next focus change inside it does.
+TEST_F(LocalInfo, SwitchingToAnotherProgramStoresNothing) {
+    Open();
+    QTest::keyClicks(box[0], "AB");
+    QApplication::setActiveWindow(nullptr);
+    QTest::qWait(30);
+    EXPECT_EQ(line1.Raw()[0], '\0');
+    QApplication::setActiveWindow(window.get());  // back in the program
+    EXPECT_TRUE(box[0]->hasFocus());
+    box[1]->setFocus();
+    EXPECT_EQ(line1.Raw().substr(0, 3), std::string("AB") + '\0');
+}
+
+TEST_F(LocalInfo, MiddleClickPastesNothing) {
+    if (!QApplication::clipboard()->supportsSelection()) GTEST_SKIP() << "no X11 selection here";
+    Open();
+    QApplication::clipboard()->setText("PASTED", QClipboard::Selection);
+    QTest::keyClicks(box[0], "AB");
+    QTest::mouseClick(box[0], Qt::MiddleButton);
+    EXPECT_EQ(box[0]->text(), "AB");
+}
+
 TEST(EmbeddedMessage, ShowsTheRecordCleanedAndDisabled) {
     AppContext ctx;
     ctx.Rmg.AreaCode = "086123";

@@ -255,6 +255,16 @@ TEST_F(OptionFeaturesWindowTest, PowerOnBoxesRefuseTheClipboard) {
     EXPECT_EQ(Features().PowerOnText.Raw(), "Q       ");
 }
 
+// The X11 selection paste of the middle button (the Xvfb run of the tests) reaches no box.
+TEST_F(OptionFeaturesWindowTest, MiddleClickPastesNothing) {
+    if (!QApplication::clipboard()->supportsSelection()) GTEST_SKIP() << "no X11 selection here";
+    Open();
+    QApplication::clipboard()->setText("Z", QClipboard::Selection);
+    QTest::mouseClick(Box(2), Qt::MiddleButton);
+    EXPECT_EQ(Box(2)->text(), "");
+    EXPECT_EQ(Features().PowerOnText.Raw(), OptionFeaturesRecord{}.PowerOnText.Raw());
+}
+
 TEST_F(OptionFeaturesWindowTest, StoredPowerOnTextIsShownCutAtNul) {
     const char stored[8] = {'A', 'B', '\0', ' ', ' ', ' ', ' ', ' '};
     std::copy(stored, stored + 8, Features().PowerOnText.bytes.begin());

@@ -86,6 +86,39 @@ TEST(QtSerialLine, OpenFailureSaysWhy) {
               std::string::npos);
 }
 
+// A refused open suggests joining a group only for a serial-port group whose members may
+// read and write the device; a root-owned device, or one whose group has no access, is
+// explained by its permissions, never with "usermod -aG root".
+TEST(QtSerialLine, PermissionRefusalAdvisesOnlySerialGroupsThatGrantAccess) {
+    struct Case {
+        DeviceAccess access;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{"root", "root", 0600, false, false},
+         "You may not open /dev/ttyUSB0: the device's permissions refuse your user (owner 'root', "
+         "group 'root', mode 0600)."},
+        {{"root", "root", 0660, false, false},
+         "You may not open /dev/ttyUSB0: the device's permissions refuse your user (owner 'root', "
+         "group 'root', mode 0660)."},
+        {{"root", "dialout", 0600, false, false},
+         "You may not open /dev/ttyUSB0: the device's permissions refuse your user (owner 'root', "
+         "group 'dialout', mode 0600)."},
+        {{"root", "dialout", 0660, false, false},
+         "You may not open /dev/ttyUSB0: it belongs to the group 'dialout'. Add yourself with "
+         "'sudo usermod -aG dialout $USER' and log in again."},
+        {{"root", "uucp", 0660, false, false},
+         "You may not open /dev/ttyUSB0: it belongs to the group 'uucp'. Add yourself with "
+         "'sudo usermod -aG uucp $USER' and log in again."},
+        {{"root", "dialout", 0660, false, true},  // a member refused all the same
+         "You may not open /dev/ttyUSB0: the device's permissions refuse your user (owner 'root', "
+         "group 'dialout', mode 0660)."},
+        {{"root", "dialout", 0660, true, true},
+         "You may not open /dev/ttyUSB0, or another program is using it."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(PermissionRefusal("/dev/ttyUSB0", c.access), c.expected);
+}
+
 TEST(QtTimer, FiresOnceAfterItsTime) {
     QtTimerFactory factory;
     auto timer = factory.CreateTimer();

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,7 @@
 #include "app/ui/frm_splash.h"
 #include "app/ui/gui_prompter.h"
 #include "link/serial_line.h"
+#include "link/ui/frm_mul_set.h"
 #include "main_window_fixture.h"
 #include "support/temp_dir.h"
 #include "support/qt_find.h"
@@ -289,6 +291,58 @@ TEST(GuiPrompter, ButtonsMapToAnswers) {
     });
     ctx.settings.LanguageIndex = kChinese;
     EXPECT_EQ(prompter.Ask("x", Icon::None, Buttons::OkCancel), Answer::Ok);
+}
+
+// The serial number is a radio text: shown and written back in the code page, and no paste.
+TEST_F(Dialogs, RadioInformationKeepsCodePageBytesAndRefusesPaste) {
+    ModelInfoRecord& m = ctx.Doc.Data.ModelInfo;
+    m.SerialNumber.Set("\xB2\xE2\xCA\xD4" "01");
+    FrmRadioInfoSet dialog(ctx);
+    auto* serial = Find<QLineEdit>(dialog, "Text1_0");
+    EXPECT_EQ(serial->text(), QString::fromUtf8("测试01"));
+    QApplication::clipboard()->setText("99");
+    serial->end(false);
+    QTest::keyClick(serial, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(serial, Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(serial->text(), QString::fromUtf8("测试01"));
+    test::FakeRadio radio;
+    dialog.SetRadioCommands(&radio);
+    Find<QPushButton>(dialog, "CommandWrite")->click();
+    EXPECT_EQ(m.SerialNumber.Raw().substr(0, 6), "\xB2\xE2\xCA\xD4" "01");
+}
+
+// Every button of a message box and of the number-of-radios dialog speaks the interface's
+// language; Qt's own captions are English only.
+TEST(GuiPrompter, ButtonsInTheCurrentLanguage) {
+    AppContext ctx;
+    ctx.settings.LanguageIndex = kChinese;
+    GuiPrompter prompter(ctx);
+    struct Case {
+        Buttons buttons;
+        std::vector<std::pair<QMessageBox::StandardButton, const char*>> captions;
+    };
+    const Case cases[] = {
+        {Buttons::YesNoCancel,
+         {{QMessageBox::Yes, "是(&Y)"}, {QMessageBox::No, "否(&N)"}, {QMessageBox::Cancel, "取消(&C)"}}},
+        {Buttons::RetryCancel, {{QMessageBox::Retry, "重试(&R)"}, {QMessageBox::Cancel, "取消(&C)"}}},
+        {Buttons::Ok, {{QMessageBox::Ok, "确定(&O)"}}},
+    };
+    for (const Case& c : cases) {
+        QTimer::singleShot(0, [&c] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (const auto& [which, caption] : c.captions) {
+                ASSERT_NE(box->button(which), nullptr);
+                EXPECT_EQ(box->button(which)->text(), QString::fromUtf8(caption));
+            }
+            box->button(c.captions.back().first)->click();
+        });
+        prompter.Ask("x", Icon::Question, c.buttons);
+    }
+
+    FrmMulSet dialog(ctx);
+    EXPECT_EQ(test::FindControl<QPushButton>(&dialog, "Command1")->text(), QString::fromUtf8("确定(&O)"));
+    EXPECT_EQ(test::FindControl<QPushButton>(&dialog, "Command2")->text(), QString::fromUtf8("取消(&C)"));
 }
 
 TEST_F(Dialogs, ModelInformationAsksBeforeANewBand) {

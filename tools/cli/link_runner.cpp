@@ -171,6 +171,16 @@ LinkRunner::~LinkRunner() {
     ctx.linkViews = &ctx.defaultLinkViews;
 }
 
+bool LinkRunner::RunUntil(const std::function<bool()>& finished) {
+    bool late = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&late] { late = true; });
+    deadline.start(std::chrono::seconds(timeoutSeconds_));
+    while (!finished() && !late) app_->processEvents(QEventLoop::WaitForMoreEvents);
+    return finished();
+}
+
 bool LinkRunner::Run(void (*start)(AppContext&), const std::string& blockCaption) {
     const bool showBlocks = !blockCaption.empty();
     AppContext& ctx = session_.ctx;

@@ -4,6 +4,7 @@
 #ifdef ZB_CLI_WITH_QT
 
 #include <QCoreApplication>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -67,6 +68,8 @@ public:
     // Runs one conversation to its end; true when it ended with success. A `blockCaption`
     // reports the block cursor of an RMG-data read as progress (the engine shows none for it).
     bool Run(void (*start)(AppContext&), const std::string& blockCaption = {});
+    // Runs the event loop until `finished` holds or the time-out passes; true when it held.
+    bool RunUntil(const std::function<bool()>& finished);
     TerminalProgress& progress() { return *progress_; }
     // True once a write conversation has sent data blocks into the radio.
     bool sentWriteBlocks() const { return sentWriteBlocks_; }

@@ -56,7 +56,9 @@ void Usage() {
                  "  --silent-after N    stop answering after N blocks\n"
                  "  --stuck ADDR        the memory byte at ADDR (decimal or 0x hex) keeps its value\n"
                  "  --fault KIND        the same faults as one option each: silent, ignore-program=N,\n"
-                 "                      drop-read=N, corrupt-block=N, silent-after=N, stuck=ADDR\n"
+                 "                      drop-read=N, corrupt-block=N, silent-after=N, stuck=ADDR;\n"
+                 "                      and garbage: every request is answered with bytes that are\n"
+                 "                      no reply (wrong line settings, another device)\n"
                  "  --help              this text\n";
 }
 
@@ -83,6 +85,10 @@ bool ApplyFault(std::string_view kind, zb::sim::RadioSim& radio) {
     auto& f = radio.faults;
     if (name == "silent") {
         f.silent = true;
+        return arg.empty();
+    }
+    if (name == "garbage") {
+        f.garbage = true;
         return arg.empty();
     }
     if (name == "ignore-program") return ToInt(arg, f.ignoreProgramRequests);

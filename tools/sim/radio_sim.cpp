@@ -72,6 +72,10 @@ Bytes RadioSim::Feed(const Bytes& in) {
 
 void RadioSim::Answer(const Bytes& r, Bytes& out) {
     if (Silent()) return;
+    if (faults.garbage) {
+        out.insert(out.end(), kGarbageReply.begin(), kGarbageReply.end());
+        return;
+    }
     const uint8_t ack = 0x06;
     switch (r[0]) {
     case 'P':

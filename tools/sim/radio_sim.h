@@ -18,6 +18,8 @@ inline constexpr int kStatusAddress = 0x3F00;
 // Misbehaviour on demand. Counts are 1-based; 0 switches a fault off.
 struct Faults {
     bool silent = false;           // never answers
+    bool garbage = false;          // answers every request with bytes that are no reply, as a
+                                   // line at the wrong settings or another device does
     int ignoreProgramRequests = 0; // the first N program requests get no answer
     int dropReadReply = 0;         // no answer to the Nth read request
     std::vector<int> dropReadReplies;  // nor to any of these
@@ -25,6 +27,9 @@ struct Faults {
     int silentAfterBlocks = 0;     // goes silent once N blocks were sent or received
     int stuckAddress = -1;         // a memory cell that keeps its value when written (-1: none)
 };
+
+// What a radio with the garbage fault sends for every request.
+inline const std::vector<uint8_t> kGarbageReply = {0xF8, 0x80, 0x00, 0xFE, 0x7F};
 
 struct Counters {
     int programRequests = 0;

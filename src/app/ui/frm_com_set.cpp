@@ -10,7 +10,9 @@
 #include "app/messages.h"
 #include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "link/doctor_texts.h"
 #include "link/link_texts.h"
+#include "link/ui/frm_cable_check.h"
 #include "link/serial_line.h"
 #include "app/ui/ui_layout.h"
 
@@ -23,12 +25,14 @@ constexpr TextTable kCaption{"Communication Port", "通信端口"};
 
 FrmComSet::FrmComSet(AppContext& ctx, QWidget* parent)
     : QDialog(parent), ctx_(ctx), label_(new QLabel), combo_(new QComboBox),
-      ok_(new QPushButton), cancel_(new QPushButton), timer_(new QTimer(this)) {
+      ok_(new QPushButton), cancel_(new QPushButton), checkCable_(new QPushButton),
+      timer_(new QTimer(this)) {
     setObjectName("FrmComSet");
     label_->setObjectName("Label1");
     combo_->setObjectName("Combo1");
     ok_->setObjectName("CommandOK");
     cancel_->setObjectName("CommandCancel");
+    checkCable_->setObjectName("CommandCheckCable");
     timer_->setObjectName("ReShowComPortTimer");
     timer_->setInterval(kPortListRefreshMs);
 
@@ -38,6 +42,7 @@ FrmComSet::FrmComSet(AppContext& ctx, QWidget* parent)
     line->addWidget(combo_, 1);
     rows->addLayout(line);
     auto* buttons = RightButtonRow({ok_, cancel_});
+    buttons->insertWidget(0, checkCable_);  // left, apart from OK and Cancel
     rows->addLayout(buttons);
 
     connect(combo_, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -46,6 +51,7 @@ FrmComSet::FrmComSet(AppContext& ctx, QWidget* parent)
     });
     connect(ok_, &QPushButton::clicked, this, &FrmComSet::CommandOK_Click);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(checkCable_, &QPushButton::clicked, this, &FrmComSet::CommandCheckCable_Click);
     connect(timer_, &QTimer::timeout, this, &FrmComSet::ReShowComPort);
     connect(this, &QDialog::finished, timer_, &QTimer::stop);
     ApplyLanguage();
@@ -58,6 +64,7 @@ void FrmComSet::ApplyLanguage() {
     label_->setText(Tr(ctx_, msg::PortLabel));
     ok_->setText(Tr(ctx_, msg::OkButton));
     cancel_->setText(Tr(ctx_, msg::CancelButton));
+    checkCable_->setText(Tr(ctx_, msg::doctor::CheckCableButton));
 }
 
 void FrmComSet::ReShowComPort() { FillList(PortID); }
@@ -77,6 +84,16 @@ void FrmComSet::FillList(int portToShow) {
         combo_->addItems(texts);
         combo_->setCurrentIndex(choice_.selected);
     });
+}
+
+// The cable check of the port shown in the list; the list stays as it is meanwhile.
+void FrmComSet::CommandCheckCable_Click() {
+    timer_->stop();
+    {
+        FrmCableCheck check(ctx_, PortID, this);
+        check.exec();
+    }
+    timer_->start();
 }
 
 void FrmComSet::CommandOK_Click() {

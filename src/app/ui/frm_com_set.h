@@ -30,6 +30,7 @@ public:
 private:
     void FillList(int portToShow);
     void CommandOK_Click();
+    void CommandCheckCable_Click();
 
     AppContext& ctx_;
     PortChoice choice_;
@@ -37,6 +38,7 @@ private:
     QComboBox* combo_;
     QPushButton* ok_;
     QPushButton* cancel_;
+    QPushButton* checkCable_;
     QTimer* timer_;
 };
 

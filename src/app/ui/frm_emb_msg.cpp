@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -10,9 +11,10 @@
 #include "app/messages.h"
 #include "app/trapped.h"
 #include "app/ui/frm_main.h"
-#include "app/ui/radio_text_filter.h"
 #include "app/ui/ui_text.h"
 #include "app/ui/ui_layout.h"
+#include "base/ui/radio_text_codec.h"
+#include "base/ui/radio_text_guard.h"
 
 namespace zb::ui {
 namespace {
@@ -35,9 +37,10 @@ FrmEmbMsg::FrmEmbMsg(AppContext& ctx, QWidget* parent)
         boxes_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
         boxes_[i]->setMaxLength(kMessageLineWidth);
         boxes_[i]->setMinimumWidth(boxes_[i]->fontMetrics().horizontalAdvance(QString(34, 'W')));
-        boxes_[i]->setText(Qs(ShownMessageLine(Line(ctx_, i))));
-        new RadioTextFilter(boxes_[i]);
+        boxes_[i]->setText(FromRadioText(ShownMessageLine(Line(ctx_, i))));
         boxes_[i]->installEventFilter(this);
+        GuardRadioText(boxes_[i], IsRadioTextCharAccepted);
+        LimitRadioTextBytes(boxes_[i], kMessageLineWidth);
         column->addWidget(boxes_[i]);
     }
     close_->setObjectName("CommandClose");
@@ -55,9 +58,15 @@ void FrmEmbMsg::ApplyLanguage() {
     help_->setText(Tr(ctx_, msg::HelpButton));
 }
 
+// A line the user did not change stays as it is, byte for byte: storing it again would pad or
+// cut it, and a text in the Chinese code page must never go through a conversion it does
+// not need.
 void FrmEmbMsg::StoreLine(int index) {
     RunTrapped(ctx_, "FrmEmbMsg_Text1_Validate", [&] {
-        StoreMessageLine(Line(ctx_, index), Std(boxes_[index]->text()));
+        FixedText<32>& line = Line(ctx_, index);
+        const QString text = boxes_[index]->text();
+        if (text == FromRadioText(ShownMessageLine(line))) return;
+        StoreMessageLine(line, ToRadioText(text, kMessageLineWidth));
     });
 }
 
@@ -67,7 +76,8 @@ void FrmEmbMsg::CommitPendingEdits() {
 }
 
 bool FrmEmbMsg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
+    if (event->type() == QEvent::FocusOut &&
+        !FocusLeftTheProgram(static_cast<QFocusEvent*>(event))) {
         for (int i = 0; i < 2; ++i)
             if (watched == boxes_[i]) StoreLine(i);
     }

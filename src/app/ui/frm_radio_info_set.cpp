@@ -2,10 +2,8 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include "app/context.h"
@@ -15,6 +13,8 @@
 #include "app/trapped.h"
 #include "app/ui/list_ops.h"
 #include "app/ui/ui_text.h"
+#include "base/ui/radio_text_codec.h"
+#include "base/ui/radio_text_guard.h"
 #include "codeplug/text_util.h"
 
 namespace zb::ui {
@@ -26,6 +26,9 @@ constexpr TextTable kLabels[4] = {
 constexpr TextTable kRead{"&Read", "读出(&R)"};
 constexpr TextTable kWrite{"&Write", "写入(&W)"};
 constexpr TextTable kTimeSync{"&Time Sync", "时间同步(&T)"};
+
+// The boxes take 7-bit characters only, NUL excepted.
+bool IsSevenBitChar(char32_t code) { return code != 0 && code <= 127; }
 
 }  // namespace
 
@@ -45,8 +48,7 @@ FrmRadioInfoSet::FrmRadioInfoSet(AppContext& ctx, QWidget* parent)
         grid->addWidget(lists_[i], i, 1);
         boxes_[i] = new QLineEdit;
         boxes_[i]->setObjectName(QStringLiteral("Text1_%1").arg(i));
-        boxes_[i]->setContextMenuPolicy(Qt::NoContextMenu);
-        boxes_[i]->installEventFilter(this);
+        GuardRadioText(boxes_[i], IsSevenBitChar);
         grid->addWidget(boxes_[i], i + 2, 1);
     }
     boxes_[0]->setMaxLength(10);
@@ -103,8 +105,8 @@ void FrmRadioInfoSet::ShowRecord() {
         }
         FillBandList();
         SelectListText(lists_[1], Qs(BandTextOf(m.RadioBandCode)));
-        boxes_[0]->setText(Qs(CleanText(m.SerialNumber)));
-        boxes_[1]->setText(Qs(CleanText(m.VersionText)));
+        boxes_[0]->setText(FromRadioText(CleanText(m.SerialNumber)));
+        boxes_[1]->setText(FromRadioText(CleanText(m.VersionText)));
     });
 }
 
@@ -125,7 +127,7 @@ void FrmRadioInfoSet::CommandWrite_Click() {
     RunTrapped(ctx_, "FrmRadioInfoSet_CommandWrite_Click", [&] {
         boxes_[1]->setText(Qs(FixVersionText(Std(boxes_[1]->text()))));
         StoreRadioInfo(ctx_, Std(lists_[0]->currentText()), Std(lists_[1]->currentText()),
-                       Std(boxes_[0]->text()), Std(boxes_[1]->text()));
+                       ToRadioText(boxes_[0]->text()), ToRadioText(boxes_[1]->text()));
         if (radio_ != nullptr && radio_->Available()) radio_->WriteRadioInfo();
     });
 }
@@ -134,18 +136,6 @@ void FrmRadioInfoSet::CommandRead_Click() {
     RunTrapped(ctx_, "FrmRadioInfoSet_CommandRead_Click", [&] {
         if (radio_ != nullptr && radio_->Available()) radio_->ReadRmgData(false);
     });
-}
-
-bool FrmRadioInfoSet::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        for (const QChar c : static_cast<QKeyEvent*>(event)->text())
-            if (c.unicode() == 0 || c.unicode() > 127) return true;
-    } else if (event->type() == QEvent::InputMethod) {
-        return true;  // composed text is never 7-bit
-    } else if (event->type() == QEvent::MouseButtonPress) {
-        return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace zb::ui

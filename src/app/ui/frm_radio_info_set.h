@@ -24,9 +24,6 @@ public:
     // Read and Write need the radio link; without it they are disabled.
     void SetRadioCommands(RadioCommands* radio);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void ShowRecord();
     void FillBandList();

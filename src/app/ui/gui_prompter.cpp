@@ -26,20 +26,23 @@ QMessageBox::Icon BoxIcon(Icon icon) {
 struct ButtonAnswer {
     QMessageBox::StandardButton button;
     Answer answer;
+    const TextTable& caption;  // Qt's own captions are English whatever the language
 };
 
 std::vector<ButtonAnswer> ButtonsOf(Buttons buttons) {
+    const ButtonAnswer ok{QMessageBox::Ok, Answer::Ok, msg::OkButton};
+    const ButtonAnswer cancel{QMessageBox::Cancel, Answer::Cancel, msg::CancelButton};
+    const ButtonAnswer yes{QMessageBox::Yes, Answer::Yes, msg::YesButton};
+    const ButtonAnswer no{QMessageBox::No, Answer::No, msg::NoButton};
+    const ButtonAnswer retry{QMessageBox::Retry, Answer::Retry, msg::RetryButton};
     switch (buttons) {
-        case Buttons::Ok: return {{QMessageBox::Ok, Answer::Ok}};
-        case Buttons::OkCancel: return {{QMessageBox::Ok, Answer::Ok}, {QMessageBox::Cancel, Answer::Cancel}};
-        case Buttons::YesNo: return {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No}};
-        case Buttons::YesNoCancel:
-            return {{QMessageBox::Yes, Answer::Yes}, {QMessageBox::No, Answer::No},
-                    {QMessageBox::Cancel, Answer::Cancel}};
-        case Buttons::RetryCancel:
-            return {{QMessageBox::Retry, Answer::Retry}, {QMessageBox::Cancel, Answer::Cancel}};
+        case Buttons::Ok: return {ok};
+        case Buttons::OkCancel: return {ok, cancel};
+        case Buttons::YesNo: return {yes, no};
+        case Buttons::YesNoCancel: return {yes, no, cancel};
+        case Buttons::RetryCancel: return {retry, cancel};
     }
-    return {{QMessageBox::Ok, Answer::Ok}};
+    return {ok};
 }
 
 }  // namespace
@@ -51,9 +54,7 @@ Answer GuiPrompter::Ask(const Message& message) {
     if (!message.detail.empty()) box.setInformativeText(Qs(message.detail));
     const auto answers = ButtonsOf(message.buttons);
     for (const ButtonAnswer& b : answers) {
-        QAbstractButton* button = box.addButton(b.button);
-        if (b.button == QMessageBox::Ok) button->setText(Tr(ctx_, msg::OkButton));
-        if (b.button == QMessageBox::Cancel) button->setText(Tr(ctx_, msg::CancelButton));
+        box.addButton(b.button)->setText(Tr(ctx_, b.caption));
     }
     box.setDefaultButton(answers.front().button);
     box.exec();

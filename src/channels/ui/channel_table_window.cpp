@@ -1,10 +1,10 @@
 #include "channels/ui/channel_table_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QHBoxLayout>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,18 +12,19 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <string>
 
 #include "app/context.h"
 #include "app/messages.h"
+#include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "base/ui/radio_text_codec.h"
+#include "base/ui/radio_text_guard.h"
 #include "channels/channel_edit.h"
 #include "channels/channel_table_texts.h"
 #include "channels/freq_rules.h"
@@ -39,13 +40,6 @@ using ui::Qs;
 using ui::Std;
 using ui::Tr;
 
-constexpr int kTwipsPerPixel = 15;  // 96 dpi
-constexpr int kFocusTickMs = 10;
-constexpr int kScrollGuardMs = 500;
-constexpr int kMasterEntryCount = 22;  // "1".."20", "VFO0", "VFO1"
-constexpr int kSelectorGroups = 10;    // "1".."10" and "VFO" on each tab
-
-int Px(int twips) { return twips / kTwipsPerPixel; }
 
 // The integer field a column shows; columns 1, 2 and 5 have none.
 int FieldValue(const ChannelRecord& r, int col) {
@@ -77,338 +71,28 @@ QString ItemByText(const QComboBox* list, const QString& text) {
     return list->itemText(index < 0 ? 0 : index);
 }
 
-template <std::size_t N>
-void FillTexts(const AppContext& ctx, QComboBox* list, const std::array<TextTable, N>& items) {
-    list->clear();
-    for (const TextTable& item : items) list->addItem(Tr(ctx, item));
-}
-
 bool IsEnterKey(const QKeyEvent* key) {
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
-bool IsClipboardKey(const QKeyEvent* key) {
-    return key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
-           key->matches(QKeySequence::Paste);
+// Up, Down, Page Up and Page Down move the cursor between rows as in any grid.
+bool IsRowKey(const QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: return true;
+        default: return false;
+    }
 }
 
-// Whether a box filter lets the key's text through.
-template <class Accepts>
-bool KeyPasses(const QKeyEvent* key, Accepts accepts) {
-    if (IsClipboardKey(key)) return false;
-    for (const char32_t code : key->text().toUcs4()) {
-        if (!accepts(code)) return false;
-    }
-    return true;
+bool IsTabKey(const QKeyEvent* key) {
+    return key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
 }
+
 
 }  // namespace
-
-template <class F>
-bool frmCommChInfo::Trap(const char* trace, F&& step) {
-    try {
-        step();
-        return true;
-    } catch (...) {
-    }
-    try {
-        ctx_.prompter->Show(trace);
-    } catch (...) {
-        // The message itself failed; the step still ends and the program goes on.
-    }
-    return false;
-}
-
-frmCommChInfo::frmCommChInfo(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
-    setObjectName("frmCommChInfo");
-    BuildControls();
-    Trap(chtext::trace::FormLoad, [this] { FormLoad(); });
-}
-
-frmCommChInfo::~frmCommChInfo() {
-    channelTableOpen_ = false;
-    if (ctx_.channelViews == this) ctx_.channelViews = &ctx_.defaultChannelViews;
-}
-
-// ---------------------------------------------------------------------------------------
-// Building and opening
-
-void frmCommChInfo::BuildControls() {
-    resize(Px(10000), Px(9200));
-
-    tabs_ = new QTabBar(this);
-    tabs_->setObjectName("TabStrip1");
-    for (std::string_view text : chtext::TabTexts) tabs_->addTab(Qs(text));
-
-    // One set of controls serves both tabs.
-    page_ = new QWidget(this);
-    page_->setObjectName("TabPage");
-    page_->setMinimumHeight(Px(8100) - tabs_->sizeHint().height());
-
-    bandLabel_ = new QLabel(page_);
-    bandLabel_->setObjectName("LabelBand");
-    bandLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    for (int t = 0; t < 2; ++t) {
-        selectors_[t] = new QComboBox(page_);
-        selectors_[t]->setObjectName(QString("ComboGroup_%1").arg(t));
-        connect(selectors_[t], &QComboBox::activated, this, [this, t] { SelectorClicked(t); });
-    }
-    master_ = new QListWidget(page_);
-    master_->setObjectName("ListGroup");
-    master_->hide();
-    nameLabel_ = new QLabel(page_);
-    nameLabel_->setObjectName("LabelName");
-    nameLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    nameBox_ = new QLineEdit(page_);
-    nameBox_->setObjectName("TextName");
-    nameBox_->setMaxLength(kNameBoxMaxLength);
-    nameBox_->setFixedWidth(nameBox_->fontMetrics().horizontalAdvance("WWWWWWWW") + 12);
-    nameBox_->setContextMenuPolicy(Qt::NoContextMenu);
-    nameBox_->setAcceptDrops(false);
-    nameBox_->setAttribute(Qt::WA_InputMethodEnabled, false);
-    nameBox_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression("[A-Za-z0-9]*"), nameBox_));
-    nameBox_->installEventFilter(this);
-    connect(nameBox_, &QLineEdit::textChanged, this, &frmCommChInfo::NameChanged);
-    validBox_ = new QCheckBox(page_);
-    validBox_->setObjectName("CheckValid");
-    connect(validBox_, &QCheckBox::clicked, this, &frmCommChInfo::ValidClicked);
-    channelButton_ = new QPushButton(page_);
-    channelButton_->setObjectName("CommandChannel");
-    channelButton_->hide();
-
-    grid_ = new QTableWidget(kGridRowCount - 1, kGridColCount, page_);
-    grid_->setObjectName("MSFlexGrid1");
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
-    grid_->verticalHeader()->hide();
-    grid_->installEventFilter(this);
-    connect(grid_, &QTableWidget::currentCellChanged, this, [this] { EnterCell(); });
-    connect(grid_, &QTableWidget::cellClicked, this, &frmCommChInfo::CellClicked);
-    connect(grid_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
-            [this] { QTimer::singleShot(0, this, [this] { Scrolled(); }); });
-
-    // The editors float over the current cell.
-    text1_ = new QLineEdit(page_);
-    text1_->setObjectName("Text1");
-    text1_->setMaxLength(kFreqBoxMaxLength);
-    text1_->setAlignment(Qt::AlignCenter);
-    text1_->setContextMenuPolicy(Qt::NoContextMenu);  // nothing can be pasted
-    text1_->setAcceptDrops(false);
-    text1_->setAttribute(Qt::WA_InputMethodEnabled, false);
-    text1_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9.]*"), text1_));
-    text1_->installEventFilter(this);
-    for (int k = 0; k < kGridListCount; ++k) {
-        lists_[k] = new QComboBox(page_);
-        lists_[k]->setObjectName(QString("Combo8_%1").arg(k));
-        lists_[k]->installEventFilter(this);
-    }
-
-    auto* top = new QHBoxLayout;
-    top->addWidget(bandLabel_);
-    top->addWidget(selectors_[0]);
-    top->addWidget(selectors_[1]);
-    top->addSpacing(20);
-    top->addWidget(nameLabel_);
-    top->addWidget(nameBox_);
-    top->addSpacing(20);
-    top->addWidget(validBox_);
-    top->addWidget(channelButton_);
-    top->addStretch();
-    auto* pageLayout = new QVBoxLayout(page_);
-    pageLayout->addLayout(top);
-    pageLayout->addWidget(grid_, 1, Qt::AlignHCenter);
-
-    closeButton_ = new QPushButton(this);
-    closeButton_->setObjectName("CommandClose");
-    connect(closeButton_, &QPushButton::clicked, this, &frmCommChInfo::CloseWindow);
-    helpButton_ = new QPushButton(this);
-    helpButton_->setObjectName("CommandHelp");
-    helpButton_->hide();
-    auto* buttons = ui::RightButtonRow({closeButton_, helpButton_});
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(page_, 1);
-    layout->addLayout(buttons);
-    connect(tabs_, &QTabBar::currentChanged, this, [this](int t) { TabSwitch(t, 1 - t); });
-
-    focusTimer_ = new QTimer(this);
-    focusTimer_->setObjectName("TimerFocus");
-    focusTimer_->setSingleShot(true);
-    focusTimer_->setInterval(kFocusTickMs);
-    connect(focusTimer_, &QTimer::timeout, this, &frmCommChInfo::FocusTick);
-    scrollGuard_ = new QTimer(this);
-    scrollGuard_->setObjectName("TimerScroll");
-    scrollGuard_->setSingleShot(true);
-    scrollGuard_->setInterval(kScrollGuardMs);
-}
-
-void frmCommChInfo::FormLoad() {
-    Trap(chtext::trace::InitShowGrid, [this] { InitShowGrid(); });
-    Trap(chtext::trace::ChangShowByLanguage, [this] { ApplyLanguage(); });
-    // Always open on the band-0 tab.
-    {
-        const QSignalBlocker block(tabs_);
-        tabs_->setCurrentIndex(0);
-    }
-    TabSwitch(0, 1);
-    resize(std::max(width(), minimumSizeHint().width()), height());
-    channelTableOpen_ = true;
-    MoveCursor(1, 1);
-}
-
-void frmCommChInfo::InitShowGrid() {
-    const QSignalBlocker block(grid_);
-    grid_->horizontalHeader()->setFixedHeight(Px(510));
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    for (int col = 0; col < kGridColCount; ++col) {
-        grid_->setColumnHidden(col, chtext::ColumnWidthTwips[col] == 0);
-    }
-    for (int r = 0; r < kLastGridRow; ++r) {
-        for (int col = 0; col < kGridColCount; ++col) {
-            if (grid_->item(r, col) != nullptr) continue;  // opened before
-            auto* item = new QTableWidgetItem;
-            item->setTextAlignment(Qt::AlignCenter);
-            // The row-number column is fixed: the cursor never goes there.
-            item->setFlags(col == 0 ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            grid_->setItem(r, col, item);
-        }
-    }
-    // The QT/DQT lists are the same in every language.
-    for (int k = 0; k < 2; ++k) {
-        lists_[k]->clear();
-        for (int tone = 0; tone < kToneIndexCount; ++tone) lists_[k]->addItem(Qs(ToneListText(tone)));
-    }
-    SetEditNoVisable();
-}
-
-void frmCommChInfo::ApplyLanguage() {
-    isChangLanguage_ = true;
-    // The lists come first: showing the group reads them.
-    FillLists();
-
-    master_->clear();
-    for (int i = 0; i < kMasterEntryCount; ++i) {
-        master_->addItem(i < kGroupCount ? QString::number(i + 1)
-                                         : QString("VFO%1").arg(i - kGroupCount));
-    }
-    const int group = ctx_.Doc.Data.CurrentGroup;
-    SelectMasterEntry(group >= 0 && group < kMasterEntryCount ? group : 0);
-
-    UpdateCaption();
-    bandLabel_->setText(Tr(ctx_, chtext::BandLabel));
-    nameLabel_->setText(Tr(ctx_, chtext::NameLabel));
-    validBox_->setText(Tr(ctx_, chtext::ValidGroup));
-    channelButton_->setText(Tr(ctx_, chtext::ChannelButton));
-    closeButton_->setText(Tr(ctx_, msg::CloseButton));
-    helpButton_->setText(Tr(ctx_, msg::HelpButton));
-    QStringList headers;
-    for (const TextTable& header : chtext::ColumnHeaders) headers << Tr(ctx_, header);
-    grid_->setHorizontalHeaderLabels(headers);
-    FitColumns();
-    for (int row = 1; row <= kLastGridRow; ++row) SetCell(row, 0, QString::number(row));
-    master_->hide();
-
-    for (QComboBox* selector : selectors_) {
-        selector->clear();
-        for (int i = 0; i < kSelectorGroups; ++i) selector->addItem(master_->item(i)->text());
-        selector->addItem("VFO");
-    }
-    const int current = ctx_.Doc.Data.CurrentGroup;
-    int shown0 = 0, shown1 = 0;  // item indices of the two selectors
-    if (current >= 0 && current < kSelectorGroups) shown0 = current;
-    if (current >= kSelectorGroups && current < kGroupCount) shown1 = current - kSelectorGroups;
-    if (current == kVfoAGroup) shown0 = kSelectorGroups;
-    if (current == kVfoBGroup) shown1 = kSelectorGroups;
-    selectors_[0]->setCurrentIndex(shown0);
-    selectors_[1]->setCurrentIndex(shown1);
-    const bool band0 = current == kVfoAGroup || current < kSelectorGroups;
-    selectors_[0]->setVisible(band0);
-    selectors_[1]->setVisible(!band0);
-    isChangLanguage_ = false;
-}
-
-// The twips widths, widened where this platform's font needs more room for a header or a
-// frequency; the table is as wide as its columns.
-void frmCommChInfo::FitColumns() {
-    const QFontMetrics cells(grid_->font());
-    const QFontMetrics headers(grid_->horizontalHeader()->font());
-    constexpr int kMargin = 16;
-    int total = 0;
-    for (int col = 0; col < kGridColCount; ++col) {
-        const int twips = chtext::ColumnWidthTwips[col];
-        if (twips == 0) continue;
-        const QString header = grid_->horizontalHeaderItem(col)->text();
-        int width = std::max(Px(twips), headers.horizontalAdvance(header) + kMargin);
-        if (col == kFieldRxFreq || col == kFieldTxFreq) {
-            width = std::max(width, cells.horizontalAdvance("30.105000") + kMargin);
-        }
-        grid_->setColumnWidth(col, width);
-        total += width;
-    }
-    const int frame = 2 * grid_->frameWidth();
-    grid_->setFixedWidth(std::max(Px(9220), total + grid_->verticalScrollBar()->sizeHint().width() + frame));
-}
-
-void frmCommChInfo::FillLists() {
-    for (int k = 2; k <= 9; ++k) FillTexts(ctx_, lists_[k], chtext::NoYes);
-    FillTexts(ctx_, lists_[6], chtext::DelAdd);
-    FillRbList();
-    FillTexts(ctx_, lists_[10], chtext::RepShift);
-}
-
-void frmCommChInfo::FillRbList() {
-    QComboBox* list = lists_[8];
-    list->clear();
-    for (int n = 1; n <= kRogerBeepCount; ++n) {
-        if (IsSequenceUsable(ctx_.Doc.Data, n)) list->addItem(QString::number(n));
-    }
-}
-
-// ---------------------------------------------------------------------------------------
-// Groups and tabs
-
-int frmCommChInfo::MasterEntryOfSelector(int tab) const {
-    const QString text = selectors_[tab]->currentText();
-    bool isNumber = false;
-    const int n = text.toInt(&isNumber);
-    const QString entry = isNumber ? QString::number(tab * kSelectorGroups + n)
-                                   : text + QString::number(tab);
-    const auto found = master_->findItems(entry, Qt::MatchExactly);
-    return found.isEmpty() ? 0 : master_->row(found.first());
-}
-
-void frmCommChInfo::TabSwitch(int tab, int previousTab) {
-    if (tab < 0 || tab > 1) return;
-    selectors_[tab]->show();
-    if (previousTab >= 0 && previousTab <= 1 && previousTab != tab) selectors_[previousTab]->hide();
-    SelectMasterEntry(MasterEntryOfSelector(tab));
-}
-
-void frmCommChInfo::SelectorClicked(int tab) {
-    if (isChangLanguage_) return;
-    SelectMasterEntry(MasterEntryOfSelector(tab));
-}
-
-void frmCommChInfo::SelectMasterEntry(int index) {
-    master_->setCurrentRow(index);
-    GroupSelection();
-}
-
-void frmCommChInfo::GroupSelection() {
-    SaveShowGridData();
-    MoveCursor(0, 0);
-    edit_.EditRow = 0;
-    SetEditNoVisable();
-    const int index = master_->currentRow();
-    ctx_.Doc.Data.CurrentGroup = static_cast<int16_t>(index < 0 ? 0 : index);
-    Trap(chtext::trace::SetGridData, [this] { SetGridData(); });
-    UpdateCaption();
-}
-
-int frmCommChInfo::Group() const { return ctx_.Doc.Data.CurrentGroup; }
 
 // ---------------------------------------------------------------------------------------
 // Showing records
@@ -445,7 +129,7 @@ void frmCommChInfo::SetGridData() {
         }
         nameLabel_->show();
         nameBox_->show();
-        nameBox_->setText(Qs(CleanText(data.Groups[g].Name)));
+        nameBox_->setText(ui::FromRadioText(CleanText(data.Groups[g].Name)));
         validBox_->setChecked(data.Groups[g].Valid > 0);
     }
     showingName_ = false;
@@ -453,7 +137,7 @@ void frmCommChInfo::SetGridData() {
 
 void frmCommChInfo::ShowChIfoData(const ChannelRecord& record, int row) {
     if (row < 1 || row > kLastGridRow) return;  // a damaged ChNo has no row
-    Trap(chtext::trace::ShowChIfoData, [&] {
+    RunTrapped(ctx_, chtext::trace::ShowChIfoData, [&] {
         SetCell(row, 1, Qs(StoredToFreqText(ctx_, record.RxFreq.Raw())));
         SetCell(row, 2, Qs(StoredToFreqText(ctx_, record.TxFreq.Raw())));
         for (int col = 3; col <= kLastGridCol; ++col) {
@@ -468,7 +152,7 @@ void frmCommChInfo::ShowChIfoData(const ChannelRecord& record, int row) {
 }
 
 void frmCommChInfo::reShowGrid(int rRow) {
-    Trap(chtext::trace::ReShowGrid, [&] {
+    RunTrapped(ctx_, chtext::trace::ReShowGrid, [&] {
         const int g = Group();
         if (IsVfoGroup(g)) {
             ShowChIfoData(g == kVfoAGroup ? ctx_.Doc.Data.VfoA : ctx_.Doc.Data.VfoB, 1);
@@ -541,24 +225,71 @@ void frmCommChInfo::MoveCursor(int row, int col) {
     grid_->setCurrentCell(row - 1, col);
 }
 
-void frmCommChInfo::EnterCell() { RunEntry(); }
+void frmCommChInfo::EnterCell() {
+    RunEntry();
+    // VFO0 and VFO1 edit row 1 only: a click or key that lands on another row takes the
+    // cursor to row 1, so that what the user types next reaches its box.
+    if (IsVfoGroup(Group()) && CurrentRow() > 1) MoveCursor(1, CurrentCol());
+}
 
 // A click on the current cell changes no cell; it reopens the cell's editor when a commit or
 // a lost focus closed it, so the user can go on typing there.
 void frmCommChInfo::CellClicked(int widgetRow, int col) {
     if (widgetRow + 1 != CurrentRow() || col != CurrentCol() || !HasCellEditor(col)) return;
     const QWidget* editor = col <= kFieldTxFreq ? static_cast<QWidget*>(text1_) : ListOfColumn(col);
-    if (editor->isHidden()) RunEntry();
+    if (editor->isHidden()) EnterCell();
+}
+
+QWidget* frmCommChInfo::OpenEditor() const {
+    const int col = CurrentCol();
+    if (edit_.EditRow != CurrentRow() || edit_.EditCol != col || !HasCellEditor(col)) return nullptr;
+    QWidget* editor = col <= kFieldTxFreq ? static_cast<QWidget*>(text1_) : ListOfColumn(col);
+    return editor->isHidden() ? nullptr : editor;
+}
+
+void frmCommChInfo::MoveRows(const QKeyEvent* key) {
+    const int row = CurrentRow();
+    if (row < 1) return;
+    const int page = std::max(1, grid_->viewport()->height() / std::max(1, grid_->rowHeight(0)) - 1);
+    int target = row;
+    switch (key->key()) {
+        case Qt::Key_Up: target = row - 1; break;
+        case Qt::Key_Down: target = row + 1; break;
+        case Qt::Key_PageUp: target = row - page; break;
+        case Qt::Key_PageDown: target = row + page; break;
+        default: return;
+    }
+    target = std::clamp(target, 1, kLastGridRow);
+    if (target != row) MoveCursor(target, CurrentCol());  // the cell entry commits first
+}
+
+// With the table focused the user acts on Enter and the row keys only: no keyboard search, no
+// key that moves the cell or changes a channel behind the user's back. What is typed while the
+// current cell's editor is open but not yet focused (the focus tick is pending) goes into that
+// editor, Enter included.
+bool frmCommChInfo::GridKey(QKeyEvent* key) {
+    if (IsRowKey(key)) {
+        RunTrapped(ctx_, chtext::trace::EnterCell, [&] { MoveRows(key); });
+        return true;
+    }
+    if (IsTabKey(key)) return false;  // leaves the table (tab key navigation is off)
+    if (QWidget* editor = OpenEditor(); editor && (IsEnterKey(key) || !key->text().isEmpty())) {
+        editor->setFocus();
+        QCoreApplication::sendEvent(editor, key);
+        return true;
+    }
+    if (IsEnterKey(key) && MayEditCell(Group(), CurrentRow(), CurrentCol())) EnterGridEdit();
+    return true;
 }
 
 void frmCommChInfo::RunEntry() {
-    Trap(chtext::trace::EnterCell,
+    RunTrapped(ctx_, chtext::trace::EnterCell,
          [this] { RunCellEntry(edit_, CurrentRow(), CurrentCol(), Group(), *this); });
 }
 
 bool frmCommChInfo::ReceiveCellHasText(int row) {
     bool has = false;
-    Trap(chtext::trace::FlexConcludeRx, [&] { has = !CellText(row, kFieldRxFreq).isEmpty(); });
+    RunTrapped(ctx_, chtext::trace::FlexConcludeRx, [&] { has = !CellText(row, kFieldRxFreq).isEmpty(); });
     return has;
 }
 
@@ -588,7 +319,7 @@ void frmCommChInfo::PlaceVisibleEditor() {
 }
 
 void frmCommChInfo::EnterGridEdit() {
-    Trap(chtext::trace::EnterGridEdit, [this] {
+    RunTrapped(ctx_, chtext::trace::EnterGridEdit, [this] {
         const int row = CurrentRow(), col = CurrentCol();
         if (row < 1 || col < 1) return;
         savedTopRow_ = grid_->rowAt(0) + 1;
@@ -617,7 +348,7 @@ void frmCommChInfo::SetGridFocus(int rCol) {
 }
 
 void frmCommChInfo::FocusTick() {
-    Trap(chtext::trace::FocusTimer, [this] {
+    RunTrapped(ctx_, chtext::trace::FocusTimer, [this] {
         // Hide before focusing, so that no hidden editor commits on losing the focus.
         if (focusTarget_ == 1 || focusTarget_ == 2) {
             for (QComboBox* list : lists_) {
@@ -639,7 +370,7 @@ void frmCommChInfo::CommitPendingEdit() { SaveShowGridData(); }
 void frmCommChInfo::SaveShowGridData() {
     if (committing_ || edit_.EditRow <= 0) return;
     committing_ = true;  // hiding an editor moves the focus, which must not commit again
-    Trap(chtext::trace::SaveShowGridData, [this] {
+    RunTrapped(ctx_, chtext::trace::SaveShowGridData, [this] {
         const int row = edit_.EditRow, col = edit_.EditCol;
         if ((col == kFieldRxFreq || col == kFieldTxFreq) && !text1_->isHidden()) {
             const bool hadFocus = text1_->hasFocus();
@@ -664,18 +395,18 @@ void frmCommChInfo::EditorFocusLost(QWidget* editor) {
         return;
     }
     if (editor == ListOfColumn(col) && !editor->isHidden() && editor->isEnabled()) {
-        Trap(chtext::trace::ListValidate, [this] { SaveShowGridData(); });
+        RunTrapped(ctx_, chtext::trace::ListValidate, [this] { SaveShowGridData(); });
     }
 }
 
 void frmCommChInfo::GridNextLine() {
-    Trap(chtext::trace::GridNextLine, [this] {
+    RunTrapped(ctx_, chtext::trace::GridNextLine, [this] {
         MoveCursor(zb::GridNextLine(CurrentRow(), Group()), CurrentCol());
     });
 }
 
 void frmCommChInfo::GridNextCol() {
-    Trap(chtext::trace::GridNextCol, [this] {
+    RunTrapped(ctx_, chtext::trace::GridNextCol, [this] {
         const NextColStep step = zb::GridNextCol(CurrentCol(), Group());
         if (step.wrapsLine) {
             edit_.SkipEnterCell = true;
@@ -698,7 +429,7 @@ void frmCommChInfo::EditorEnter() {
 }
 
 void frmCommChInfo::Scrolled() {
-    Trap(chtext::trace::Scroll, [this] {
+    RunTrapped(ctx_, chtext::trace::Scroll, [this] {
         if (!ScrollMovesCursor(Group()) || scrollGuard_->isActive()) return;
         scrollGuard_->start();
         const int current = CurrentRow();
@@ -715,7 +446,7 @@ void frmCommChInfo::Scrolled() {
 // Group name and valid flag
 
 void frmCommChInfo::ValidClicked(bool checked) {
-    Trap(chtext::trace::ValidClick, [&] { ApplyValid(checked); });
+    RunTrapped(ctx_, chtext::trace::ValidClick, [&] { ApplyValid(checked); });
 }
 
 void frmCommChInfo::ApplyValid(bool checked) {
@@ -742,7 +473,9 @@ void frmCommChInfo::ApplyValid(bool checked) {
 void frmCommChInfo::NameChanged(const QString& text) {
     const int g = Group();
     if (showingName_ || g < 0 || g >= kGroupCount) return;  // showing the name is no change
-    Trap(chtext::trace::NameChange, [&] { ctx_.Doc.Data.Groups[g].Name.Set(Std(text)); });
+    RunTrapped(ctx_, chtext::trace::NameChange, [&] {
+        ctx_.Doc.Data.Groups[g].Name.Set(ui::ToRadioText(text, kNameBoxMaxLength));
+    });
 }
 
 // ---------------------------------------------------------------------------------------
@@ -751,38 +484,31 @@ void frmCommChInfo::NameChanged(const QString& text) {
 bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
     const bool isList = watched != grid_ && watched != text1_ && watched != nameBox_;
     if (event->type() == QEvent::KeyPress) {
+        // The boxes' guards have already dropped refused characters and clipboard keys.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (watched == grid_) {
-            if (!IsEnterKey(key)) return false;
-            if (MayEditCell(Group(), CurrentRow(), CurrentCol())) EnterGridEdit();
-            return true;
-        }
+        if (watched == grid_) return GridKey(key);
         if (watched == text1_) {
-            bool consumed = true;
-            Trap(chtext::trace::TextKeyPress, [&] {
-                if (IsEnterKey(key)) {
-                    EditorEnter();
-                } else {
-                    consumed = !KeyPasses(key, FreqBoxAccepts);
-                }
-            });
-            return consumed;
-        }
-        if (watched == nameBox_) {
             if (IsEnterKey(key)) {
-                focusNextChild();
+                RunTrapped(ctx_, chtext::trace::TextKeyPress, [this] { EditorEnter(); });
                 return true;
             }
-            return !KeyPasses(key, NameBoxAccepts);
+            if (IsRowKey(key)) {
+                RunTrapped(ctx_, chtext::trace::TextKeyPress, [&] { MoveRows(key); });
+                return true;
+            }
+            return false;
         }
         if (isList && IsEnterKey(key)) {
-            Trap(chtext::trace::ListKeyPress, [this] { EditorEnter(); });
+            RunTrapped(ctx_, chtext::trace::ListKeyPress, [this] { EditorEnter(); });
             return true;
         }
         return false;
     }
     if (event->type() == QEvent::FocusOut && watched != grid_ && watched != nameBox_) {
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        // Only a focus change inside the program commits: a half-typed frequency is not
+        // validated (and cannot delete a channel) because the user switched to another program.
+        const auto* focus = static_cast<QFocusEvent*>(event);
+        if (focus->reason() != Qt::PopupFocusReason && !ui::FocusLeftTheProgram(focus)) {
             EditorFocusLost(static_cast<QWidget*>(watched));
         }
     }
@@ -793,7 +519,7 @@ void frmCommChInfo::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (channelTableOpen_ && !firstShow_) return;
     // Shown again after it was closed: open anew, so that the rules notify it again.
-    if (!channelTableOpen_) Trap(chtext::trace::FormLoad, [this] { FormLoad(); });
+    if (!channelTableOpen_) RunTrapped(ctx_, chtext::trace::FormLoad, [this] { FormLoad(); });
     firstShow_ = false;
     // On the first activation the cursor's cell opens its editor in its final place.
     QTimer::singleShot(0, this, [this] { RunEntry(); });
@@ -805,7 +531,7 @@ void frmCommChInfo::resizeEvent(QResizeEvent* event) {
 }
 
 void frmCommChInfo::closeEvent(QCloseEvent* event) {
-    Trap(chtext::trace::FormUnload, [this] {
+    RunTrapped(ctx_, chtext::trace::FormUnload, [this] {
         SaveShowGridData();
         channelTableOpen_ = false;
     });
@@ -821,9 +547,5 @@ void frmCommChInfo::CloseWindow() {
 }
 
 bool frmCommChInfo::IsChannelTableOpen() const { return channelTableOpen_; }
-
-frmCommChInfo* CreateChannelTableWindow(AppContext& ctx, QWidget* parent) {
-    return new frmCommChInfo(ctx, parent);
-}
 
 }  // namespace zb

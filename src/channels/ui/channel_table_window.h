@@ -1,6 +1,7 @@
 #pragma once
-// The channel table editor: one group at a time as a table of 40 channel rows, edited in
-// place through a shared frequency box and one drop-down list per option column.
+// The channel table window (frmCommChInfo): one group at a time as a table of 40 channel rows,
+// edited in place through a shared frequency box and one drop-down list per option column.
+// Built in channel_table_window_build.cpp; its behaviour is in channel_table_window.cpp.
 //
 // Control names (objectName): TabStrip1, ComboGroup_0 / ComboGroup_1 (group selector of each
 // tab), ListGroup (hidden master list of the 22 groups), LabelBand, LabelName, TextName,
@@ -18,6 +19,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -70,10 +72,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Runs one step; a failure shows the step's trace name and ends the step.
-    template <class F>
-    bool Trap(const char* trace, F&& step);
-
     void BuildControls();
     void FormLoad();
     void InitShowGrid();
@@ -93,6 +91,9 @@ private:
 
     void EnterCell();
     void RunEntry();
+    QWidget* OpenEditor() const;  // the current cell's visible editor, or nullptr
+    bool GridKey(QKeyEvent* key);
+    void MoveRows(const QKeyEvent* key);
     void MoveCursor(int row, int col) override;
     bool ReceiveCellHasText(int row) override;
     void FocusTick();

@@ -18,6 +18,7 @@
 #include "app/ui/ui_text.h"
 #include "features/ui/option_features_window.h"
 #include "app/ui/ui_layout.h"
+#include "base/ui/radio_text_guard.h"
 
 namespace zb {
 namespace {
@@ -33,19 +34,15 @@ public:
     explicit PowerOnCharBox(QWidget* parent) : QLineEdit(parent) {
         setMaxLength(1);
         setAlignment(Qt::AlignCenter);
-        setContextMenuPolicy(Qt::NoContextMenu);
-        setAcceptDrops(false);
         setAttribute(Qt::WA_InputMethodEnabled, false);
         setFixedWidth(fontMetrics().horizontalAdvance(QLatin1Char('W')) * 2 + 8);
+        // The box sorts the characters itself (keyPressEvent); the guard keeps out paste of any
+        // kind, the context menu and drops.
+        ui::GuardRadioText(this, ui::AnyChar, ui::EnterKey::ToWindow);
     }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->matches(QKeySequence::Cut) || event->matches(QKeySequence::Copy) ||
-            event->matches(QKeySequence::Paste)) {
-            event->accept();
-            return;
-        }
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
             event->accept();
             focusNextChild();

@@ -1,7 +1,11 @@
 #include "link/qt/qt_serial_line.h"
 
+#include <cstdio>
+#include <optional>
+
 #if defined(__linux__)
 #include <grp.h>
+#include <pwd.h>
 #include <linux/serial.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -33,32 +37,52 @@ bool SetLowLatency(QSerialPort& port, bool on) {
 }
 
 #if defined(__linux__)
-// True when the device belongs to a group the user is not in (typically "dialout").
-std::string MissingGroup(const QString& device) {
+std::optional<DeviceAccess> AccessOf(const QString& device) {
+    const QByteArray path = device.toLocal8Bit();
     struct stat st {};
-    if (stat(device.toLocal8Bit().constData(), &st) != 0) return {};
-    if (getegid() == st.st_gid) return {};
+    if (stat(path.constData(), &st) != 0) return std::nullopt;
+    DeviceAccess access;
+    const passwd* owner = getpwuid(st.st_uid);
+    access.owner = owner ? owner->pw_name : std::to_string(st.st_uid);
+    const group* g = getgrgid(st.st_gid);
+    access.group = g ? g->gr_name : std::to_string(st.st_gid);
+    access.mode = st.st_mode & 07777;
+    access.mayReadWrite = ::access(path.constData(), R_OK | W_OK) == 0;
+    access.inGroup = getegid() == st.st_gid;
     gid_t groups[256];
     const int n = getgroups(256, groups);
     for (int i = 0; i < n; ++i)
-        if (groups[i] == st.st_gid) return {};
-    const group* g = getgrgid(st.st_gid);
-    return g ? g->gr_name : std::to_string(st.st_gid);
+        if (groups[i] == st.st_gid) access.inGroup = true;
+    return access;
 }
 #endif
 
+std::string OctalMode(unsigned mode) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", mode & 07777);
+    return text;
+}
+
 }  // namespace
+
+std::string PermissionRefusal(const std::string& device, const DeviceAccess& access) {
+    if (access.mayReadWrite) return "You may not open " + device + ", or another program is using it.";
+    constexpr unsigned kGroupReadWrite = 0060;
+    const bool serialGroup = access.group == "dialout" || access.group == "uucp";
+    if (serialGroup && !access.inGroup && (access.mode & kGroupReadWrite) == kGroupReadWrite) {
+        return "You may not open " + device + ": it belongs to the group '" + access.group +
+               "'. Add yourself with 'sudo usermod -aG " + access.group + " $USER' and log in again.";
+    }
+    return "You may not open " + device + ": the device's permissions refuse your user (owner '" +
+           access.owner + "', group '" + access.group + "', mode " + OctalMode(access.mode) + ").";
+}
 
 std::string OpenFailureReason(QSerialPort::SerialPortError error, const QString& device) {
     const std::string name = device.toStdString();
     switch (error) {
         case QSerialPort::PermissionError: {
 #if defined(__linux__)
-            const std::string group = MissingGroup(device);
-            if (!group.empty())
-                return "You may not open " + name + ": it belongs to the group '" + group +
-                       "'. Add yourself with 'sudo usermod -aG " + group +
-                       " $USER' and log in again.";
+            if (const auto access = AccessOf(device)) return PermissionRefusal(name, *access);
 #endif
             return "You may not open " + name + ", or another program is using it.";
         }

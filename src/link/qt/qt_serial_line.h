@@ -39,4 +39,19 @@ private:
 // a missing device, a port in use.
 std::string OpenFailureReason(QSerialPort::SerialPortError error, const QString& device);
 
+// What a device's ownership says about a refused open.
+struct DeviceAccess {
+    std::string owner;       // user name (or number) of the device's owner
+    std::string group;       // group name (or number)
+    unsigned mode = 0;       // permission bits, e.g. 0660
+    bool mayReadWrite = false;  // the permission bits let this user read and write it
+    bool inGroup = false;       // the user is a member of the device's group
+};
+
+// The message for a permission failure. Joining the device's group is suggested only for a
+// serial-port group (dialout, uucp) whose members may read and write the device; any other
+// refusal is said to come from the device's permissions, never with advice to join a group
+// such as root.
+std::string PermissionRefusal(const std::string& device, const DeviceAccess& access);
+
 }  // namespace zb

@@ -11,6 +11,7 @@
 #include "app/radio_info_rules.h"
 #include "app/trapped.h"
 #include "app/ui/ui_text.h"
+#include "base/ui/radio_text_codec.h"
 #include "codeplug/identity.h"
 #include "codeplug/text_util.h"
 #include "app/ui/ui_layout.h"
@@ -60,7 +61,7 @@ void FrmRadioInfo::ShowRecord() {
         const ModelInfoRecord& m = ctx_.Doc.Data.ModelInfo;
         boxes_[0]->setText(Qs(ShownModelType(ctx_)));
         boxes_[1]->setText(Qs(BandTextOf(m.RadioBandCode)));
-        boxes_[2]->setText(Qs(CleanText(m.SerialNumber)));
+        boxes_[2]->setText(FromRadioText(CleanText(m.SerialNumber)));
     });
 }
 
