@@ -79,6 +79,7 @@ void LoadSettings(AppContext& ctx, int systemLanguage) {
 }
 
 bool WriteSettingKey(AppContext& ctx, const std::string& key, int value) {
+    if (ctx.settings.readOnly) return true;
     return WriteProfileString(ctx.settings.settingsPath, kSection, key, std::to_string(value));
 }
 

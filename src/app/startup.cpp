@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <filesystem>
+
 #include "app/context.h"
 #include "app/folders.h"
 #include "app/platform_paths.h"
@@ -23,7 +25,17 @@ void RunStartup(AppContext& ctx, const StartupOptions& options) {
 
     const std::string userConfig =
         options.userConfigFolder.empty() ? UserConfigFolder() : options.userConfigFolder;
-    ctx.settings.settingsPath = ChooseSettingsPath(f.baseFolder, userConfig);
+    if (ctx.settings.readOnly) {
+        // Nothing is probed, created or copied: the user's own copy when there is one, else the
+        // installed file (read only, never written).
+        const auto own = std::filesystem::path(userConfig) / "mysetup.ini";
+        std::error_code ec;
+        ctx.settings.settingsPath = !userConfig.empty() && std::filesystem::exists(own, ec)
+                                        ? own.string()
+                                        : (std::filesystem::path(f.baseFolder) / "language" / "mysetup.ini").string();
+    } else {
+        ctx.settings.settingsPath = ChooseSettingsPath(f.baseFolder, userConfig);
+    }
     LoadSettings(ctx, options.systemLanguage.value_or(DetectSystemLanguage()));
     StartupInit(ctx);
     ApplyTestModeStartValues(ctx.testMode);
