@@ -13,6 +13,9 @@ cmake_minimum_required(VERSION 3.25)
 if(NOT SRC)
   message(FATAL_ERROR "usage: cmake -DSRC=<folder>/src -P layering_check.cmake")
 endif()
+# A relative folder is taken from the current directory; a folder without sources is an error,
+# so a wrong path can never pass as "no problems".
+get_filename_component(SRC "${SRC}" ABSOLUTE)
 
 # Rank of each folder: a file may include folders of a lower rank, and of its own rank only
 # when the pair of folders does not include each other.
@@ -27,6 +30,9 @@ set(rank_testmode 2)
 set(rank_app 3)
 
 file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
+if(NOT files)
+  message(FATAL_ERROR "layering: no sources found in ${SRC}")
+endif()
 set(problems "")
 set(edges "")
 foreach(f IN LISTS files)

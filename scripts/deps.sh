@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-multimedia-dev libgl-dev
   xvfb xauth fonts-wqy-microhei socat imagemagick libpulse-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -20,6 +20,7 @@
 #include "link/group_write_state.h"
 #include "link/link_state.h"
 #include "link/link_views.h"
+#include "testmode/testmode_state.h"
 
 namespace zb {
 
@@ -45,6 +46,7 @@ struct AppContext {
     LinkState link;
     std::optional<CalendarDate> fixedToday;  // "today" for dated defaults; empty: the clock
     GroupWriteState groupWrite;
+    TestModeState testMode;
 
     // Outside world. The defaults answer every question with its first button and report
     // every window as closed; the GUI, the command line and tests replace them.
@@ -64,6 +66,10 @@ struct AppContext {
     SerialLine* line = nullptr;
     PortDirectory* ports = nullptr;
     TimerFactory* timers = nullptr;
+
+    // The factory test mode's windows.
+    TestModeViews defaultTestModeViews;
+    TestModeViews* testModeViews = &defaultTestModeViews;
 };
 
 // The text of a table in the current language.

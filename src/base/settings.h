@@ -22,6 +22,7 @@ struct Settings {
     int StopBit = 1;           // 1 or 2
     int MultiWriteEnabled = 0; // shows "Write to Group of Radios" when 1
     std::string settingsPath;  // the mysetup.ini in use
+    bool readOnly = false;     // read the settings file, never write it (read-only commands)
 };
 
 // Writes one key of section "language" of the settings file as decimal text; false when it

@@ -40,7 +40,10 @@ std::optional<CalendarDate> ParseIsoDate(const std::string& text) {
         return ec == std::errc() && end == text.data() + pos + len;
     };
     if (!part(0, 4, d.year) || !part(5, 2, d.month) || !part(8, 2, d.day)) return std::nullopt;
-    if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31) return std::nullopt;
+    if (d.month < 1 || d.month > 12 || d.day < 1) return std::nullopt;
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (d.year % 4 == 0 && d.year % 100 != 0) || d.year % 400 == 0;
+    if (d.day > kDays[d.month - 1] + (d.month == 2 && leap ? 1 : 0)) return std::nullopt;
     return d;
 }
 

@@ -18,6 +18,8 @@ struct VersionTable {
     std::vector<std::string> SoftVersions;
     // (software version, firmware or data-file version) pairs from section "Firm"
     std::vector<std::pair<std::string, std::string>> Firm;
+    std::string path;              // where Version.ini was looked for
+    bool problemReported = false;  // an empty table has been reported once
 };
 
 // Starts another program version and ends this one. The GUI starts the program; the command
@@ -30,7 +32,11 @@ public:
 };
 
 // Reads "Version.ini" of the base folder into ctx.versions; a missing file gives an empty table.
+// A byte-order mark is skipped; the counts never make more entries than the file holds.
 void LoadVersionTable(AppContext& ctx);
+// When the table has no compatibility entries, says so once (naming Version.ini and where it was
+// looked for); true when it did.
+bool ReportVersionTableProblem(AppContext& ctx);
 
 // "V" and three characters that read as a number, after CleanText.
 bool IsVersionText(std::string_view text);

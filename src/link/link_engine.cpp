@@ -71,6 +71,7 @@ bool IdentityCheck(AppContext& ctx) {
     const std::string& firmware = ctx.link.RadioFirmware;
     if (!IsCompatible(ctx, kSoftwareVersion, firmware)) {
         UserWait wait(ctx);
+        ReportVersionTableProblem(ctx);
         if (ctx.prompter->Ask(VersionQuestion(ctx, kSoftwareVersion, firmware, 0), Icon::Question,
                               Buttons::YesNo) == Answer::Yes &&
             StartVersion(ctx, firmware)) {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@ struct Faults {
     int corruptBlock = 0;          // the Nth data block sent has a wrong checksum
     int silentAfterBlocks = 0;     // goes silent once N blocks were sent or received
     int stuckAddress = -1;         // a memory cell that keeps its value when written (-1: none)
+    bool silentInTestMode = false; // acknowledges "TUNING ", then never answers in test mode
 };
 
 // What a radio with the garbage fault sends for every request.
@@ -40,6 +42,28 @@ struct Counters {
     int endRequests = 0;
     int radioInfoWrites = 0;
     int versionWrites = 0;
+    int testModeEntries = 0;  // "TUNING " acknowledged
+    int testModeLeaves = 0;   // "E" in test mode
+    int valueSets = 0;        // item values set (code 0x20 value)
+};
+
+// The radio's test mode: its 16 test channels, the alignment values it keeps by item code,
+// and what the technician keyed and selected.
+struct TestModeSim {
+    struct Channel {
+        std::string rx = "FFFFFFFF";  // 8 hexadecimal digits; FFFFFFFF: none
+        std::string tx = "FFFFFFFF";
+    };
+    bool active = false;
+    std::array<Channel, 16> channels;
+    int channel = 0;          // last test channel asked for
+    int signalling = 0;       // last signalling chosen
+    bool wide = true;
+    bool keyed = false;       // the transmitter is on
+    int selected = 0;         // item code being tuned; 0: none
+    std::map<int, uint8_t> stored;   // alignment values kept by the radio
+    std::map<int, uint8_t> working;  // values set but not stored yet
+    std::vector<Bytes> requests;     // every test-mode request, as received
 };
 
 class RadioSim {
@@ -62,11 +86,22 @@ public:
     // Band flags live in the first byte of the status block.
     void SetBandFlags(bool a, bool b);
 
+    TestModeSim test;
+    // Test channel n (1 to 16) with receive and transmit frequency as 8 digits.
+    void SetTestChannel(int n, const std::string& rx, const std::string& tx);
+    // The value the radio keeps for an item code.
+    uint8_t StoredValue(int code) const;
+
 private:
     bool Silent() const;
     // Length of the request at the front of pending_, 0 if incomplete, -1 if not a request.
     int RequestLength() const;
     void Answer(const Bytes& request, Bytes& out);
+    int TestRequestLength() const;
+    void AnswerTest(const Bytes& request, Bytes& out);
+    Bytes AlignmentReply() const;
+    Bytes ValueReply() const;
+    bool ackNext_ = false;  // the program's next 0x06 is answered
 
     Bytes pending_;
 };

@@ -49,6 +49,36 @@ TEST_F(CliVirtualRadio, ReadsTheImageItWasGivenAndWritesAFreshOne) {
     EXPECT_NE(r.err.find("Write Data Completed."), std::string::npos);
 }
 
+TEST_F(CliVirtualRadio, ADocumentWithUnreadChannelsIsWrittenOnlyWhenForced) {
+    const std::string doc = dir / "doc.dat";
+    ASSERT_EQ(Cli({"new", doc}).status, 0);
+    fs::remove(dir / "doc.fre");
+    ProgramResult r = Cli({"write", doc, "--virtual-radio"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("The channel file is missing or too short"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("not written to the radio"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("Write Data Completed."), std::string::npos);
+
+    r = Cli({"write", doc, "--virtual-radio", "--force"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("Write Data Completed."), std::string::npos);
+}
+
+TEST_F(CliVirtualRadio, LinkOptionsOutsideTheirRangeAreRefused) {
+    struct Case { std::vector<std::string> args; const char* says; };
+    const Case cases[] = {
+        {{"info", "--virtual-radio", "--timeout", "4294968"}, "--timeout takes 1..86400"},
+        {{"info", "--virtual-radio", "--timeout=0"}, "--timeout takes 1..86400"},
+        {{"info", "--port", ""}, "not an empty text"},
+        {{"info", "--device="}, "not an empty text"},
+    };
+    for (const Case& c : cases) {
+        ProgramResult r = Cli(c.args);
+        EXPECT_EQ(r.status, 2) << c.says;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+}
+
 TEST_F(CliVirtualRadio, RefusesABadImageAndAnotherPort) {
     ASSERT_TRUE(WriteFileAtomically(dir / "short.bin", std::string(10, 'x')));
     ProgramResult r = Cli({"read", dir / "read.dat", "--virtual-radio-image", dir / "short.bin"});

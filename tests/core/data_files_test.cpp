@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <random>
+#include <sys/stat.h>
 #include <string>
 #include <vector>
 
@@ -266,6 +267,7 @@ TEST_F(DataFiles, LoadChecksRejectAndLeaveTheDocument) {
     // "V2.0" reads as a number: it passes the version-text check and meets the compatibility one.
     ctx.defaultPrompter.messages.clear();
     ASSERT_TRUE(WriteFileAtomically(dir / "dot.dat", "V2.0" + bytes.substr(4)));
+    fs::copy_file(dir / "good.fre", dir / "dot.fre");
     ctx.versions.Firm.push_back({"V200", "V2.0"});
     EXPECT_TRUE(GuardedLoad(ctx, dir / "dot.dat"));
     EXPECT_TRUE(Shown().empty());
@@ -316,17 +318,106 @@ TEST_F(DataFiles, FailedSaveKeepsTheOldFilesAndTheUntitledFlag) {
     const std::string path = dir / "keep.dat";
     ASSERT_TRUE(SaveFiles(ctx, path));
     const std::string oldData = Bytes(path);
-    const std::string oldChannels = Bytes(dir / "keep.fre");
     ctx.document.untitled = true;
     ctx.Doc.Data.Groups[0].Name.Set("NEW");
-    fs::create_directory(dir / "keep.fre.tmp");  // the channel file cannot be written
+    // The channel file cannot be replaced (a folder holds its name): the data file, replaced
+    // first, gets its old contents back.
+    fs::remove(dir / "keep.fre");
+    fs::create_directories(dir.path / "keep.fre" / "inside");
 
     EXPECT_FALSE(SaveFiles(ctx, path));
-    EXPECT_EQ(Shown(), std::vector<std::string>{"file error."});
+    ASSERT_EQ(Shown(), std::vector<std::string>{"file error."});
+    EXPECT_NE(ctx.defaultPrompter.messages[0].detail.find(path), std::string::npos);
     EXPECT_TRUE(ctx.document.untitled);
     EXPECT_EQ(Bytes(path), oldData);
-    EXPECT_EQ(Bytes(dir / "keep.fre"), oldChannels);
-    EXPECT_FALSE(fs::exists(dir / "keep.dat.tmp"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2)
+        << "no temporary file left behind";
+}
+
+TEST_F(DataFiles, ANameWhoseChannelFileIsItselfIsRefusedBeforeWriting) {
+    for (const char* name : {"x.fre", "X.FRE", "x.Fre"}) {
+        ctx.defaultPrompter.messages.clear();
+        const std::string path = dir / name;
+        ASSERT_TRUE(WriteFileAtomically(path, "the user's file"));
+        EXPECT_FALSE(SaveFiles(ctx, path)) << name;
+        ASSERT_EQ(Shown().size(), 1u);
+        EXPECT_NE(Shown()[0].find("the data file and its channel file would be one file"), std::string::npos);
+        EXPECT_EQ(Bytes(path), "the user's file");
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
+        fs::remove(path);
+    }
+}
+
+TEST_F(DataFiles, WhatIsNotADataFileIsRefusedAtOnce) {
+    ASSERT_EQ(::mkfifo((dir / "pipe.dat").c_str(), 0600), 0);  // opening it would block
+    fs::create_directory(dir / "folder.dat");
+    const std::string good = dir / "good.dat";
+    ASSERT_TRUE(SaveFiles(ctx, good));
+    // A huge file is judged by its size, never read whole (sparse: takes no disk space).
+    const std::string huge = dir / "huge.dat";
+    fs::copy_file(good, huge);
+    fs::resize_file(huge, std::uintmax_t{3} << 30);
+    struct Case { std::string path; const char* message; };
+    const Case cases[] = {
+        {"/dev/zero", "file error."},
+        {dir / "pipe.dat", "file error."},
+        {dir / "folder.dat", "file error."},
+        {huge, "Fail to start the software. This version does not exist."},
+    };
+    for (const Case& c : cases) {
+        ctx.defaultPrompter.messages.clear();
+        EXPECT_FALSE(GuardedLoad(ctx, c.path)) << c.path;
+        ASSERT_EQ(Shown().size(), 1u) << c.path;
+        EXPECT_EQ(Shown()[0], c.message) << c.path;
+        if (Shown()[0] == "file error.") {
+            EXPECT_NE(ctx.defaultPrompter.messages[0].detail.find(c.path), std::string::npos);
+        }
+    }
+}
+
+TEST_F(DataFiles, AMissingOrShortChannelFileLoadsWithAWarning) {
+    auto& d = ctx.Doc.Data;
+    for (auto& g : d.Groups) g.ChannelCount = 0;
+    d.Groups[0].ChannelCount = 2;
+    d.Groups[5].ChannelCount = 1;
+    ctx.Doc.Channels[0][0] = Channel(1, "28100000");
+    ctx.Doc.Channels[1][0] = Channel(2, "28200000");
+    ctx.Doc.Channels[0][5] = Channel(1, "24500000");
+    const std::string path = dir / "w.dat";
+    ASSERT_TRUE(SaveFiles(ctx, path));
+    const std::string channels = Bytes(dir / "w.fre");
+
+    struct Case { std::string fre; bool present; int unread; };
+    const Case cases[] = {
+        {channels, true, 0},
+        {channels.substr(0, kChannelRecordSize), true, 2},
+        {channels.substr(0, 2 * kChannelRecordSize + 10), true, 1},
+        {"", false, 3},
+    };
+    for (const Case& c : cases) {
+        fs::remove(dir / "w.fre");
+        if (c.present) {
+            ASSERT_TRUE(WriteFileAtomically(dir / "w.fre", c.fre));
+        }
+        AppContext other;
+        other.versions = ctx.versions;
+        int unread = -1;
+        ASSERT_TRUE(GuardedLoad(other, path, &unread));
+        EXPECT_EQ(unread, c.unread);
+        if (c.present) {
+            EXPECT_EQ(other.Doc.Channels[0][0], ctx.Doc.Channels[0][0]) << "what could be read is kept";
+        }
+        if (c.unread == 0) {
+            EXPECT_TRUE(other.defaultPrompter.messages.empty());
+            continue;
+        }
+        ASSERT_EQ(other.defaultPrompter.messages.size(), 1u);
+        const Message& m = other.defaultPrompter.messages[0];
+        EXPECT_EQ(m.icon, Icon::Warning);
+        EXPECT_NE(m.text.find("missing or too short"), std::string::npos);
+        EXPECT_NE(m.detail.find(dir / "w.fre"), std::string::npos);
+        EXPECT_NE(m.detail.find("Channels not read: " + std::to_string(c.unread)), std::string::npos);
+    }
 }
 
 TEST_F(DataFiles, PlainLoadOfAMissingFileKeepsTheDocument) {

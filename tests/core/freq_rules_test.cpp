@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/context.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "channels/freq_rules.h"
 
 using namespace zb;

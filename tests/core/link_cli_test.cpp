@@ -12,7 +12,9 @@
 #include <filesystem>
 #include <thread>
 
+#include "app/context.h"
 #include "base/file_util.h"
+#include "files/data_files.h"
 #include "support/pty_pair.h"
 #include "support/run_program.h"
 #include "support/sim_process.h"
@@ -371,7 +373,7 @@ TEST_F(CliRadio, ProgressGoesToATerminal) {
 
 // Every radio command explains its link options.
 TEST_F(CliRadio, HelpOfEachRadioCommandNamesThePort) {
-    for (const char* command : {"read", "write", "info", "radio-info"}) {
+    for (const char* command : {"read", "write", "info", "radio-info", "test-channels"}) {
         ProgramResult r = Cli({command, "--help"});
         EXPECT_EQ(r.status, 0);
         EXPECT_NE(r.out.find("--port DEV|N"), std::string::npos) << command << ":\n" << r.out;
@@ -384,6 +386,48 @@ TEST_F(CliRadio, SilentRadioFailsWithoutSavingAnything) {
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Check Connection. Retry or Cancel?"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir / "read.dat"));
+}
+
+// Gives a data file written by `new` the test frequencies.
+void SetTestFrequencies(const std::string& path, const std::vector<std::array<const char*, 3>>& freqs) {
+    AppContext ctx;
+    ASSERT_TRUE(PlainLoad(ctx, path));
+    auto& o = ctx.Doc.Data.OptionSettings;
+    o.TestFreqCount = static_cast<int16_t>(freqs.size());
+    for (size_t i = 0; i < freqs.size(); ++i) {
+        o.TestFreqList[i].ChNo = static_cast<int16_t>(std::atoi(freqs[i][0]));
+        o.TestFreqList[i].RxFreq.Set(freqs[i][1]);
+        o.TestFreqList[i].TxFreq.Set(freqs[i][2]);
+    }
+    ASSERT_TRUE(SaveFiles(ctx, path));
+}
+
+// The radio's test channels against a data file: they match, they differ, the radio is silent.
+TEST_F(CliRadio, TestChannelsComparesTheRadioWithTheFile) {
+    const std::string radioDoc = dir / "radio.dat", otherDoc = dir / "other.dat";
+    ASSERT_EQ(Cli({"new", radioDoc}).status, 0);
+    ASSERT_EQ(Cli({"new", otherDoc}).status, 0);
+    SetTestFrequencies(radioDoc, {{"1", "28015000", "28015000"}, {"4", "29600000", "29610000"}});
+    SetTestFrequencies(otherDoc, {{"1", "28015000", "28015000"}, {"4", "29600000", "29620000"}});
+    SimProcess sim({"--test-channels", radioDoc});
+    ASSERT_FALSE(sim.device.empty());
+
+    ProgramResult same = Cli({"test-channels", radioDoc, "--port", sim.device});
+    EXPECT_EQ(same.status, 0) << same.err;
+    EXPECT_NE(same.out.find("4    29.600000   29.610000   29.600000   29.610000\n"), std::string::npos) << same.out;
+    EXPECT_EQ(same.out.find("<>"), std::string::npos) << same.out;
+
+    // The radio left test mode: it can be checked again at once.
+    ProgramResult other = Cli({"test-channels", otherDoc, "--port", sim.device});
+    EXPECT_EQ(other.status, 1);
+    EXPECT_NE(other.err.find("Test Frequency nismatch."), std::string::npos) << other.err;
+    EXPECT_NE(other.out.find("4    29.600000   29.610000   29.600000   29.620000   <>\n"), std::string::npos) << other.out;
+
+    SimProcess silent({"--test-channels", radioDoc, "--fault", "silent-test-mode"});
+    ProgramResult none = Cli({"test-channels", radioDoc, "--port", silent.device, "--retries", "1"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("Check Connection. Retry or Cancel?"), std::string::npos) << none.err;
+    EXPECT_TRUE(none.out.empty()) << none.out;
 }
 
 #endif

@@ -102,6 +102,7 @@ public:
         ++epoch_;
     }
     bool IsOpen() const override { return open_; }
+    int Threshold() const { return threshold_; }
     void SetReceiveThreshold(int n) override { threshold_ = n; }
     void ClearBuffers() override { input_.clear(); }
     void Write(const Bytes& bytes) override {

@@ -79,3 +79,43 @@ TEST(VersionTable, MissingOrDamagedFileGivesAnEmptyTable) {
     EXPECT_TRUE(ctx.versions.Firm.empty());
     EXPECT_TRUE(ctx.versions.SoftVersions.empty());
 }
+
+TEST(VersionTable, AByteOrderMarkIsSkippedAndCountsMakeNoEntriesTheFileLacks) {
+    test::TempDir dir;
+    ASSERT_TRUE(WriteFileAtomically(dir / "Version.ini",
+                                    "\xEF\xBB\xBF[Version]\r\nSoftVersionCount=32767\r\n"
+                                    "FirmVersionCount=32767\r\n[Soft]\r\nversion0=V200\r\n"
+                                    "[Firm]\r\nFirm0=V200V200\r\nFIRM7=V201V210\r\n"));
+    AppContext ctx;
+    ctx.folders.baseFolder = dir.path.string();
+    LoadVersionTable(ctx);
+    EXPECT_EQ(ctx.versions.SoftVersions, std::vector<std::string>{"V200"});
+    using Pair = std::pair<std::string, std::string>;
+    EXPECT_EQ(ctx.versions.Firm, (std::vector<Pair>{{"V200", "V200"}, {"V201", "V210"}}));
+    EXPECT_TRUE(IsCompatible(ctx, "V200", "V200"));
+    EXPECT_FALSE(ReportVersionTableProblem(ctx));
+    EXPECT_TRUE(ctx.defaultPrompter.messages.empty());
+}
+
+TEST(VersionTable, AnEmptyTableIsReportedOnceNamingWhereItWasLookedFor) {
+    test::TempDir dir;
+    AppContext ctx;
+    ctx.folders.baseFolder = dir.path.string();
+    ctx.versions.Firm = {{"V200", "V200"}};
+    const char* const contents[] = {"", "[Version]\r\nFirmVersionCount=1\r\n", nullptr};
+    for (const char* content : contents) {
+        if (content) {
+            ASSERT_TRUE(WriteFileAtomically(dir / "Version.ini", content));
+        } else {
+            std::filesystem::remove(dir / "Version.ini");
+        }
+        LoadVersionTable(ctx);
+        ctx.defaultPrompter.messages.clear();
+        EXPECT_TRUE(ReportVersionTableProblem(ctx));
+        EXPECT_FALSE(ReportVersionTableProblem(ctx)) << "once";
+        ASSERT_EQ(ctx.defaultPrompter.messages.size(), 1u);
+        EXPECT_NE(ctx.defaultPrompter.messages[0].text.find("Version.ini"), std::string::npos);
+        EXPECT_NE(ctx.defaultPrompter.messages[0].detail.find((dir.path / "Version.ini").string()),
+                  std::string::npos);
+    }
+}

@@ -1,25 +1,41 @@
 #include "cli_args.h"
 
+#include "cli_texts.h"
+
 namespace zb::cli {
 
 Args::Args(const std::vector<std::string>& words, std::set<std::string> valueOptions,
            std::set<std::string> flagOptions) {
+    bool onlyPositional = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
-        if (w.rfind("--", 0) != 0 || w == "--") {
+        if (onlyPositional || w.rfind("--", 0) != 0) {
             positional_.push_back(w);
             continue;
         }
-        if (flagOptions.count(w)) {
-            options_.emplace_back(w, "");
-        } else if (valueOptions.count(w)) {
-            if (i + 1 >= words.size()) {
-                error_ = "option " + w + " needs a value";
+        if (w == "--") {
+            onlyPositional = true;
+            continue;
+        }
+        const std::size_t eq = w.find('=');
+        const std::string name = w.substr(0, eq);
+        if (flagOptions.count(name)) {
+            if (eq != std::string::npos) {
+                error_ = "option " + name + ": " + Say(txt::TakesNoValue);
                 return;
             }
-            options_.emplace_back(w, words[++i]);
+            options_.emplace_back(name, "");
+        } else if (valueOptions.count(name)) {
+            if (eq != std::string::npos) {
+                options_.emplace_back(name, w.substr(eq + 1));
+            } else if (i + 1 < words.size()) {
+                options_.emplace_back(name, words[++i]);
+            } else {
+                error_ = "option " + name + ": " + Say(txt::NeedsValue);
+                return;
+            }
         } else {
-            error_ = "unknown option " + w;
+            error_ = Say(txt::UnknownOption) + " " + name;
             return;
         }
     }

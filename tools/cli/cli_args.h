@@ -10,8 +10,9 @@ namespace zb::cli {
 
 class Args {
 public:
-    // valueOptions take the next word as their value; flagOptions take none. Any other word that
-    // starts with "--" is an error.
+    // valueOptions take the next word as their value ("--name value") or the text after "="
+    // ("--name=value"); flagOptions take none. Any other word that starts with "--" is an error.
+    // After a word "--" every word is positional, so a file may be named "-h" or "--x".
     Args(const std::vector<std::string>& words, std::set<std::string> valueOptions,
          std::set<std::string> flagOptions);
 

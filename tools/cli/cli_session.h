@@ -5,10 +5,12 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "app/context.h"
 #include "base/prompter.h"
 #include "cli_args.h"
+#include "cli_texts.h"
 
 namespace zb::cli {
 
@@ -35,14 +37,30 @@ struct Session {
     CliPrompter prompter;
 };
 
+// Set by main before a command runs: its session reads the settings file but never writes it.
+void SetReadOnlySettings(bool readOnly);
+
 // Runs start-up for a command. Returns nothing (after printing why) on a bad option value.
 std::unique_ptr<Session> StartSession(const Args& args);
+
+// The name of a data file the command creates: name itself when it ends in a three-letter
+// extension ("x.dat"), else name + ".dat" (said on stderr), so that two documents never share
+// a channel file (the channel file replaces the last three characters by "fre").
+std::string NewDataFileName(const std::string& name);
+// For a data file the command reads: false (after saying which channel file it would use) when
+// the name has no three-letter extension.
+bool CheckDataFileName(const std::string& name);
+
+// text with control characters (from a file or a radio) shown as \xNN, so nothing reaches the
+// terminal raw.
+std::string Printable(std::string_view text);
 
 // "zb347rx-cli: text" on stderr.
 void PrintError(const std::string& text);
 // PrintError, then the exit status of a command-line mistake (2).
 int UsageError(const std::string& text);
-// Checks a command's arguments: prints the error or the expected count; true when usable.
+// Checks a command's arguments: prints the error or the expected count, then the usage (on
+// stderr); true when usable.
 bool CheckArgs(const Args& args, std::size_t positionalCount, const char* usage);
 
 }  // namespace zb::cli

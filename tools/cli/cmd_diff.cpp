@@ -69,6 +69,6 @@ int RunDiff(const std::vector<std::string>& words) {
 
 }  // namespace
 
-ZB_CLI_COMMAND("diff", "show what differs between two data files or images", kDiffUsage, RunDiff);
+ZB_CLI_COMMAND("diff", "show what differs between two data files or images", kDiffUsage, RunDiff, true);
 
 }  // namespace zb::cli

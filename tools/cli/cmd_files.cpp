@@ -27,14 +27,14 @@ std::set<std::string> With(std::set<std::string> extra) {
 const std::string kNewUsage = Usage(
         "Usage: zb347rx-cli new OUT.dat [--defaults-only] [--date YYYY-MM-DD]\n"
         "Writes a new document (the defaults and the new-document template) as OUT.dat and its\n"
-        "channel file OUT.fre.\n"
+        "channel file OUT.fre. A name without a three-letter extension gets \".dat\" added.\n"
         "  --defaults-only    ignore the template: the built-in defaults alone\n"
-        "  --date YYYY-MM-DD  the date for the dated defaults (serial number), default today\n");
+        "  --date YYYY-MM-DD  the date for the dated values (serial number), default today\n");
 
 const std::string kShowUsage = Usage(
         "Usage: zb347rx-cli show FILE.dat [--json]\n"
         "Prints the document readably, or with --json as one JSON object whose keys are the\n"
-        "record and field names.\n");
+        "record and field names. Writes nothing, not even the settings file.\n");
 
 const std::string kEncodeUsage = Usage(
         "Usage: zb347rx-cli encode FILE.dat OUT.img\n"
@@ -56,10 +56,7 @@ int RunNew(const std::vector<std::string>& words) {
     std::optional<CalendarDate> date;
     if (auto text = args.Value("--date")) {
         date = ParseIsoDate(*text);
-        if (!date) {
-            PrintError("--date takes YYYY-MM-DD, not " + *text);
-            return 2;
-        }
+        if (!date) return UsageError("--date: " + *text + " " + Say(txt::NoSuchDate));
     }
     auto s = StartSession(args);
     if (!s) return 2;
@@ -69,8 +66,11 @@ int RunNew(const std::vector<std::string>& words) {
         MirrorTemplate(s->ctx);
     } else {
         LoadTemplate(s->ctx, kNewDocTemplate);
+        // The template brings the serial number of the day it was made: the date asked for
+        // replaces it, as it does in the defaults.
+        if (date) s->ctx.Doc.Data.ModelInfo.SerialNumber.Set(CompactDate(*date));
     }
-    return Save(*s, args.positional()[0]) ? 0 : 1;
+    return Save(*s, NewDataFileName(args.positional()[0])) ? 0 : 1;
 }
 
 std::string YesNo(int v) { return v ? "yes" : "no"; }
@@ -87,13 +87,13 @@ void PrintChannel(AppContext& ctx, const std::string& label, const ChannelRecord
 
 void PrintReadable(AppContext& ctx, const std::string& path) {
     const CodeplugData& d = ctx.Doc.Data;
-    std::cout << FileNamePart(path) << ": version " << CleanText(d.Version) << ", model "
-              << DisplayModelName(ctx.identity.ModelName) << ", band " << ctx.identity.BandText
-              << "\n";
+    std::cout << Printable(FileNamePart(path)) << ": version " << Printable(CleanText(d.Version))
+              << ", model " << Printable(DisplayModelName(ctx.identity.ModelName)) << ", band "
+              << ctx.identity.BandText << "\n";
     for (int g = 0; g < kGroupCount; ++g) {
         const GroupRecord& group = d.Groups[g];
         const int used = std::clamp<int>(group.ChannelCount, 0, kChannelsPerGroup);
-        std::cout << "Group " << g + 1 << " \"" << CleanText(group.Name) << "\" "
+        std::cout << "Group " << g + 1 << " \"" << Printable(CleanText(group.Name)) << "\" "
                   << (group.Valid > 0 ? "valid" : "not valid") << ", " << used
                   << (used == 1 ? " channel" : " channels") << "\n";
         for (int j = 0; j < used; ++j) {
@@ -116,9 +116,10 @@ void PrintReadable(AppContext& ctx, const std::string& path) {
             if (e.ToneLength > 0) std::cout << " " << e.ToneFreq * 10 << "/" << e.ToneLength * 10;
         std::cout << "\n";
     }
-    std::cout << "Message: \"" << CleanText(d.OptionSettings.EmbeddedMessage.MessageLine1)
-              << "\"  Power-on text: \"" << CleanText(d.OptionSettings.OptionFeatures.PowerOnText)
-              << "\"\n";
+    const auto& message = d.OptionSettings.EmbeddedMessage;
+    std::cout << "Message: \"" << Printable(CleanText(message.MessageLine1)) << "\" \""
+              << Printable(CleanText(message.MessageLine2)) << "\"  Power-on text: \""
+              << Printable(CleanText(d.OptionSettings.OptionFeatures.PowerOnText)) << "\"\n";
 }
 
 int RunShow(const std::vector<std::string>& words) {
@@ -128,6 +129,7 @@ int RunShow(const std::vector<std::string>& words) {
     auto s = StartSession(args);
     if (!s) return 2;
     const std::string path = args.positional()[0];
+    if (!CheckDataFileName(path)) return 2;
     if (!GuardedLoad(s->ctx, path)) return 1;
     if (args.Flag("--json")) {
         std::cout << DocumentJson(s->ctx.Doc);
@@ -141,14 +143,16 @@ int RunEncode(const std::vector<std::string>& words) {
     const std::string& usage = kEncodeUsage;
     Args args(words, With({}), {});
     if (!CheckArgs(args, 2, usage.c_str())) return 2;
+    if (!CheckDataFileName(args.positional()[0])) return 2;
     auto s = StartSession(args);
     if (!s) return 2;
     if (!GuardedLoad(s->ctx, args.positional()[0])) return 1;
     ClearImage(s->ctx.Image);
     EncodeImage(s->ctx.Doc, s->ctx.Image);
     const std::string bytes(s->ctx.Image.begin(), s->ctx.Image.end());
-    if (!WriteFileAtomically(args.positional()[1], bytes)) {
-        PrintError("cannot write " + args.positional()[1]);
+    std::string reason;
+    if (!WriteFileAtomically(args.positional()[1], bytes, &reason)) {
+        PrintError(Say(txt::CannotWrite) + " " + args.positional()[1] + ": " + reason);
         return 1;
     }
     return 0;
@@ -158,9 +162,11 @@ int RunDecode(const std::vector<std::string>& words) {
     const std::string& usage = kDecodeUsage;
     Args args(words, With({}), {});
     if (!CheckArgs(args, 2, usage.c_str())) return 2;
-    const auto bytes = ReadFileBytes(args.positional()[0]);
+    std::string reason = "has another size";
+    const auto bytes = ReadFileBytes(args.positional()[0], kImageSize, &reason);
     if (!bytes || bytes->size() != kImageSize) {
-        PrintError(args.positional()[0] + " is not a " + std::to_string(kImageSize) + "-byte image");
+        PrintError(args.positional()[0] + " is not a " + std::to_string(kImageSize) +
+                   "-byte image: " + reason);
         return 1;
     }
     auto s = StartSession(args);
@@ -168,13 +174,13 @@ int RunDecode(const std::vector<std::string>& words) {
     std::copy(bytes->begin(), bytes->end(), s->ctx.Image.begin());
     DecodeImage(s->ctx.Image, s->ctx.Doc);
     DecodeRmgData(s->ctx.Image, s->ctx.Rmg);
-    return Save(*s, args.positional()[1]) ? 0 : 1;
+    return Save(*s, NewDataFileName(args.positional()[1])) ? 0 : 1;
 }
 
 }  // namespace
 
 ZB_CLI_COMMAND("new", "write a new document", kNewUsage, RunNew);
-ZB_CLI_COMMAND("show", "print a data file (readably or as JSON)", kShowUsage, RunShow);
+ZB_CLI_COMMAND("show", "print a data file (readably or as JSON)", kShowUsage, RunShow, true);
 ZB_CLI_COMMAND("encode", "turn a data file into a radio image", kEncodeUsage, RunEncode);
 ZB_CLI_COMMAND("decode", "turn a radio image into a data file", kDecodeUsage, RunDecode);
 

@@ -85,14 +85,14 @@ void PrintRecord(const AppContext& ctx) {
     };
     for (const Row& r : kUpperRows) {
         switch (r.shows) {
-            case Shows::Field: line("", r.label, ctx.Rmg.*r.field); break;
+            case Shows::Field: line("", r.label, Printable(ctx.Rmg.*r.field)); break;
             case Shows::RadioType: line("", r.label, kRadioTypeText); break;
             // Band flag B of the status block just read.
             case Shows::Band: line("", r.label, BandTextOf(ctx.link.BandFlagB)); break;
         }
     }
     std::cout << kDealerFrame[lang] << "\n";
-    for (const Row& r : kDealerRows) line("  ", r.label, ctx.Rmg.*r.field);
+    for (const Row& r : kDealerRows) line("  ", r.label, Printable(ctx.Rmg.*r.field));
 }
 
 int RunInfo(const std::vector<std::string>& words) {
@@ -154,7 +154,7 @@ int RunRadioInfo(const std::vector<std::string>& words) {
 
 }  // namespace
 
-ZB_CLI_COMMAND("info", "print the radio's production and sales record", kInfoUsage, RunInfo);
+ZB_CLI_COMMAND("info", "print the radio's production and sales record", kInfoUsage, RunInfo, true);
 ZB_CLI_COMMAND("radio-info", "write model type, band, serial number and version into the radio",
                kRadioInfoUsage, RunRadioInfo);
 

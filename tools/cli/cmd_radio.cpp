@@ -18,13 +18,17 @@ namespace zb::cli {
 namespace {
 
 const std::string kReadUsage = "Usage: zb347rx-cli read OUT.dat [options]\n"
-                               "Reads the radio and saves its document as OUT.dat and OUT.fre.\n"
+                               "Reads the radio and saves its document as OUT.dat and OUT.fre\n"
+                               "(\".dat\" is added to a name without a three-letter extension).\n"
                                "A copy of the image read and of the document is kept in\n"
                                "<user data folder>/backups (YYYYMMDD-HHMMSS.img, .dat, .fre).\n" +
                                std::string(kLinkOptionsUsage) + kCommonUsage;
 const std::string kWriteUsage = "Usage: zb347rx-cli write FILE.dat [options]\n"
-                                "Writes the document FILE.dat into the radio.\n"
-                                "  --verify           read the radio back and compare what was written\n" +
+                                "Writes the document FILE.dat into the radio. A document whose channel\n"
+                                "file is missing or too short is refused: writing it would erase those\n"
+                                "channels in the radio.\n"
+                                "  --verify           read the radio back and compare what was written\n"
+                                "  --force            write such a document all the same\n" +
                                 std::string(kLinkOptionsUsage) + kCommonUsage;
 
 std::string Hex(int value, int digits) {
@@ -50,9 +54,10 @@ int RunRead(const std::vector<std::string>& words) {
     if (!s) return 2;
     LinkRunner link(*s, args);
     if (!link.ok()) return 2;
+    const std::string out = NewDataFileName(args.positional()[0]);
     if (!link.Run(ReadFromRadio)) return 1;
     KeepBackup(s->ctx);
-    return SaveFiles(s->ctx, args.positional()[0]) ? 0 : 1;
+    return SaveFiles(s->ctx, out) ? 0 : 1;
 }
 
 // The write range read back must hold what was sent.
@@ -85,14 +90,23 @@ int Verify(Session& s, LinkRunner& link) {
 }
 
 int RunWrite(const std::vector<std::string>& words) {
-    Args args(words, LinkValueOptions(), LinkFlagOptions({"--verify"}));
+    Args args(words, LinkValueOptions(), LinkFlagOptions({"--verify", "--force"}));
     if (!CheckArgs(args, 1, kWriteUsage.c_str())) return 2;
+    if (!CheckDataFileName(args.positional()[0])) return 2;
     auto s = StartSession(args);
     if (!s) return 2;
     LinkRunner link(*s, args);
     if (!link.ok()) return 2;
-    if (!GuardedLoad(s->ctx, args.positional()[0])) return 1;
-    if (!link.Run(WriteToRadio)) return 1;
+    int unread = 0;
+    if (!GuardedLoad(s->ctx, args.positional()[0], &unread)) return 1;
+    if (unread > 0 && !args.Flag("--force")) {
+        PrintError(Say(txt::WriteRefused));
+        return 1;
+    }
+    if (!link.Run(WriteToRadio)) {
+        if (link.sentWriteBlocks()) PrintError(Say(txt::PartlyWritten));
+        return 1;
+    }
     return args.Flag("--verify") ? Verify(*s, link) : 0;
 }
 

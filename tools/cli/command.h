@@ -14,6 +14,8 @@ struct Command {
     std::string usage;    // full help text of the command
     // Runs the command with its arguments (the words after its name); returns the exit status.
     std::function<int(const std::vector<std::string>& args)> run;
+    // A command that only reads (show, diff, info) leaves the settings file unwritten.
+    bool readOnly = false;
 };
 
 std::vector<Command>& Registry();

@@ -22,6 +22,8 @@
 namespace zb::cli {
 namespace {
 
+constexpr int kMaxTimeoutSeconds = 86400;  // a day
+
 std::optional<int> WholeNumber(const std::string& text) {
     int v = 0;
     auto [p, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -105,15 +107,21 @@ LinkRunner::LinkRunner(Session& session, const Args& args) : session_(session) {
         retries = *n;
     }
     if (auto text = args.Value("--timeout")) {
+        // Seconds become milliseconds: a bound far below what an int holds keeps them exact.
         auto n = WholeNumber(*text);
-        if (!n || *n == 0) {
-            PrintError("--timeout takes a whole number of seconds, not " + *text);
+        if (!n || *n < 1 || *n > kMaxTimeoutSeconds) {
+            PrintError("--timeout " + Say(txt::TakesRange) + " 1.." + std::to_string(kMaxTimeoutSeconds) +
+                       " (seconds), not " + *text);
             return;
         }
         timeoutSeconds_ = *n;
     }
     auto port = args.Value("--port");
     if (auto device = args.Value("--device")) port = device;
+    if (port && port->empty()) {
+        PrintError("--port and --device take a device or a port number, not an empty text");
+        return;
+    }
     const auto image = args.Value("--virtual-radio-image");
     const bool simulated = args.Flag("--virtual-radio") || image;
     if (simulated && port) {
@@ -183,13 +191,19 @@ bool LinkRunner::Run(void (*start)(AppContext&), const std::string& blockCaption
     deadline.start(std::chrono::seconds(timeoutSeconds_));
 
     ctx.link.lastSucceeded = false;  // a start that fails leaves no earlier success behind
+    auto noteWrite = [&] {
+        if (ctx.link.CommMode == kModeWrite && ctx.link.BlockAddress >= layout::kWriteStart)
+            sentWriteBlocks_ = true;
+    };
     start(ctx);
+    noteWrite();
     auto busy = [&] { return ConversationRunning(ctx); };
     int shown = -1;
     if (showBlocks && busy()) progress_->OpenProgress(ProgressKind::Single, blockCaption);
     // A running conversation always has a timer pending, so waiting for events never hangs.
     while (busy() && !late) {
         app_->processEvents(QEventLoop::WaitForMoreEvents);
+        noteWrite();
         const int address = ctx.link.BlockAddress;
         if (showBlocks && ctx.link.CommMode != 0 && address >= layout::kRmgAreaStart) {
             const int percent = (address - layout::kRmgAreaStart) * 100 /

@@ -27,7 +27,7 @@ inline constexpr const char* kLinkOptionsUsage =
     "                     number COM<N> (default: the settings file); --device DEV is the same\n"
     "  --retries N        how often \"Check Connection. Retry or Cancel?\" is answered with\n"
     "                     retry before the command gives up (default 2)\n"
-    "  --timeout S        give up after S seconds (default 600)\n"
+    "  --timeout S        give up after S seconds, 1 to 86400 (default 600)\n"
     "  --virtual-radio    talk to a simulated radio inside the program (a fresh radio)\n"
     "  --virtual-radio-image FILE\n"
     "                     the same, its memory loaded from a 16384-byte image file\n";
@@ -71,6 +71,8 @@ public:
     // Runs the event loop until `finished` holds or the time-out passes; true when it held.
     bool RunUntil(const std::function<bool()>& finished);
     TerminalProgress& progress() { return *progress_; }
+    // True once a write conversation has sent data blocks into the radio.
+    bool sentWriteBlocks() const { return sentWriteBlocks_; }
 
 private:
     class Prompts;
@@ -78,6 +80,7 @@ private:
     Session& session_;
     bool ok_ = false;
     int timeoutSeconds_ = 600;
+    bool sentWriteBlocks_ = false;
     int argc_ = 1;
     char name_[12] = "zb347rx-cli";
     char* argv_[2] = {name_, nullptr};

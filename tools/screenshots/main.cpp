@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/context.h"
@@ -46,6 +47,8 @@
 #include "link/ui/frm_progress.h"
 #include "link/ui/frm_radio_info.h"
 #include "link/ui/frm_radio_info_set.h"
+#include "testmode/ui/frm_test_mode.h"
+#include "testmode/ui/frm_test_mode_para.h"
 
 namespace {
 
@@ -228,6 +231,26 @@ bool ShootLanguage(const Options& options, int language, const char* suffix) {
         dialog->close();
     }
 
+    // The factory test mode's windows, on the test channels and alignment values of a radio
+    // (no port is open, so nothing is sent).
+    {
+        auto& t = ctx.testMode;
+        t.channels = {{1, "28015000", "28015000"}, {2, "28505000", "28505000"}, {3, "29685000", "29685000"}};
+        for (int item = 0; item < zb::kAlignmentItemCount; ++item)
+            for (int level = 0; level < zb::kLevelCount; ++level)
+                t.alignment[item][level] = static_cast<uint8_t>(60 + 20 * level + item);
+        auto* test = new zb::ui::FrmTestMode(ctx, main.get());
+        test->show();
+        Settle();
+        ok &= shoot.Save(test, "FrmTestMode");
+        t.selectedItem = 1;
+        test->OpenItemWindow();
+        Settle();
+        ok &= shoot.Save(test->ItemWindow(), "FrmTestModePara");
+        test->close();
+        t = zb::TestModeState{};
+    }
+
     main->CloseAllChildren();
     main.reset();
     // A message here is a failure trapped inside a window (or a missing file).
@@ -240,25 +263,43 @@ bool ShootLanguage(const Options& options, int language, const char* suffix) {
 
 }  // namespace
 
+constexpr const char* kUsage =
+    "Usage: zb347rx-screenshots OUTPUT-FOLDER [--scale F]\n"
+    "Writes pictures of every window, in English and Chinese, into OUTPUT-FOLDER.\n"
+    "  --scale F   size factor of the pictures, above 0 and at most 4 (default 1)\n"
+    "A folder whose name starts with \"-\" follows \"--\".\n";
+
 int main(int argc, char** argv) {
+    // Help is answered before any window system is needed, and never makes a folder.
+    for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i) {
+        if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZB_347RX");
     QApplication::setOrganizationName("ZB_347RX");
 
     Options options;
     const QStringList args = app.arguments();
+    bool onlyFolder = false;
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == "--scale" && i + 1 < args.size()) {
+        if (!onlyFolder && args[i] == "--") {
+            onlyFolder = true;
+        } else if (!onlyFolder && args[i] == "--scale" && i + 1 < args.size()) {
             options.scale = args[++i].toDouble();
-        } else if (options.outFolder.isEmpty()) {
+        } else if (!onlyFolder && args[i].startsWith("--scale=")) {
+            options.scale = args[i].mid(8).toDouble();
+        } else if (options.outFolder.isEmpty() && (onlyFolder || !args[i].startsWith("-"))) {
             options.outFolder = args[i];
         } else {
-            std::fprintf(stderr, "usage: zb347rx-screenshots <output folder> [--scale F]\n");
+            std::fputs(kUsage, stderr);
             return 2;
         }
     }
     if (options.outFolder.isEmpty() || options.scale <= 0.0 || options.scale > 4.0) {
-        std::fprintf(stderr, "usage: zb347rx-screenshots <output folder> [--scale F]\n");
+        std::fputs(kUsage, stderr);
         return 2;
     }
     QDir().mkpath(options.outFolder);

@@ -24,6 +24,8 @@
 #include <string_view>
 #include <thread>
 
+#include "app/context.h"
+#include "files/data_files.h"
 #include "sim/radio_sim.h"
 
 namespace {
@@ -55,10 +57,15 @@ void Usage() {
                  "  --corrupt-block N   send the Nth data block with a wrong checksum\n"
                  "  --silent-after N    stop answering after N blocks\n"
                  "  --stuck ADDR        the memory byte at ADDR (decimal or 0x hex) keeps its value\n"
+                 "  --silent-test-mode  enter test mode, then never answer in it\n"
+                 "  --test-channels FILE.dat\n"
+                 "                      the 16 test channels of the test mode: the test frequencies\n"
+                 "                      of the data file FILE.dat (none by default)\n"
                  "  --fault KIND        the same faults as one option each: silent, ignore-program=N,\n"
-                 "                      drop-read=N, corrupt-block=N, silent-after=N, stuck=ADDR;\n"
-                 "                      and garbage: every request is answered with bytes that are\n"
-                 "                      no reply (wrong line settings, another device)\n"
+                 "                      drop-read=N, corrupt-block=N, silent-after=N, stuck=ADDR,\n"
+                 "                      silent-test-mode; and garbage: every request is answered\n"
+                 "                      with bytes that are no reply (wrong line settings, another\n"
+                 "                      device)\n"
                  "  --help              this text\n";
 }
 
@@ -87,6 +94,10 @@ bool ApplyFault(std::string_view kind, zb::sim::RadioSim& radio) {
         f.silent = true;
         return arg.empty();
     }
+    if (name == "silent-test-mode") {
+        f.silentInTestMode = true;
+        return arg.empty();
+    }
     if (name == "garbage") {
         f.garbage = true;
         return arg.empty();
@@ -113,6 +124,18 @@ bool ParseBandFlags(std::string_view text, bool& a, bool& b) {
         return true;
     };
     return flag(text[0], a) && flag(text[2], b);
+}
+
+// The test frequencies of a data file become the radio's test channels.
+bool LoadTestChannels(const std::string& path, zb::sim::RadioSim& radio) {
+    zb::AppContext ctx;
+    if (!zb::PlainLoad(ctx, path)) return false;
+    const auto& d = ctx.Doc.Data.OptionSettings;
+    for (int i = 0; i < d.TestFreqCount && i < 16; ++i) {
+        const auto& e = d.TestFreqList[i];
+        radio.SetTestChannel(e.ChNo, e.RxFreq.Raw(), e.TxFreq.Raw());
+    }
+    return true;
 }
 
 bool LoadMemory(const std::string& path, zb::sim::RadioSim& radio) {
@@ -226,6 +249,8 @@ int main(int argc, char** argv) {
         else if (arg == "--realtime") realtime = true;
         else if (arg == "--baud") ok = number(baud) && baud > 0;
         else if (arg == "--silent") radio.faults.silent = true;
+        else if (arg == "--silent-test-mode") radio.faults.silentInTestMode = true;
+        else if (arg == "--test-channels") ok = value(v) && LoadTestChannels(std::string(v), radio);
         else if (arg == "--ignore-program") ok = number(radio.faults.ignoreProgramRequests);
         else if (arg == "--drop-read") {
             int n = 0;

@@ -27,6 +27,8 @@
 #include "link/link_engine.h"
 #include "link/port_choice.h"
 #include "link/radio_commands.h"
+#include "testmode/testmode_engine.h"
+#include "testmode/ui/frm_test_mode.h"
 
 namespace zb::ui {
 namespace {
@@ -63,7 +65,8 @@ private:
 
 frmMain::frmMain(AppContext& ctx, QWidget* parent)
     : QMainWindow(parent), ctx_(ctx), childViews_(std::make_unique<OpenChildViews>(*this)),
-      linkViews_(std::make_unique<MainLinkViews>(*this)) {
+      linkViews_(std::make_unique<MainLinkViews>(*this)),
+      testModeWindows_(std::make_unique<TestModeWindows>(ctx, this)) {
     setObjectName("frmMain");
     RegisterEditorWindows(children_);
 
@@ -89,6 +92,7 @@ frmMain::frmMain(AppContext& ctx, QWidget* parent)
     ctx_.shellViews = this;
     ctx_.channelViews = childViews_.get();
     ctx_.linkViews = linkViews_.get();
+    ctx_.testModeViews = testModeWindows_.get();
 }
 
 frmMain::~frmMain() {
@@ -97,6 +101,7 @@ frmMain::~frmMain() {
     if (ctx_.shellViews == this) ctx_.shellViews = &ctx_.defaultShellViews;
     if (ctx_.channelViews == childViews_.get()) ctx_.channelViews = &ctx_.defaultChannelViews;
     if (ctx_.linkViews == linkViews_.get()) ctx_.linkViews = &ctx_.defaultLinkViews;
+    if (ctx_.testModeViews == testModeWindows_.get()) ctx_.testModeViews = &ctx_.defaultTestModeViews;
 }
 
 void frmMain::Form_Load() {
@@ -330,6 +335,8 @@ void frmMain::changeEvent(QEvent* event) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // Test mode is no conversation to wait for: the radio is released and leaves it first.
+    LeaveTestModeNow(ctx_);
     // Exit, the close button and Alt+F4 all come here. An edit still open in an editor counts
     // as a change; the program stays while a conversation runs or the user keeps the changes.
     bool mayClose = false;

@@ -31,6 +31,7 @@ namespace zb::ui {
 
 class FrmProgress;
 class frmMProgress;
+class TestModeWindows;
 
 class frmMain : public QMainWindow, public ShellViews {
     Q_OBJECT
@@ -118,6 +119,7 @@ private:
     ChildWindowFactory children_;
     std::unique_ptr<OpenChildViews> childViews_;
     std::unique_ptr<MainLinkViews> linkViews_;
+    std::unique_ptr<TestModeWindows> testModeWindows_;
     RadioCommands* radio_ = nullptr;
     FileChooser fileChooser_;
     int lastLanguage_ = 0;

@@ -25,6 +25,7 @@
 #include "link/ui/frm_mul_set.h"
 #include "link/ui/frm_progress.h"
 #include "link/ui/frm_radio_info_set.h"
+#include "testmode/testmode_engine.h"
 
 namespace zb::ui {
 namespace {
@@ -172,8 +173,10 @@ void frmMain::RunCommand(Command command) {
             });
             break;
         case Command::MWriteToRadio: MWriteToRadio(); break;
-        case Command::TestMode:  // this build has no factory test mode
-            ctx_.prompter->Show(Text(ctx_, kNotAvailable), Icon::Information);
+        case Command::TestMode:
+            RunTrapped(*ctx_.prompter, "frmMain_mnuTest", [&] {
+                if (radio_->Available()) EnterTestMode(ctx_);
+            });
             break;
         case Command::RadioInfo:
             RunTrapped(*ctx_.prompter, "frmMain_mnuRadioInfo", [&] { radio_->ReadRmgData(false); });

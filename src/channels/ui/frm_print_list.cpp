@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "app/context.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
 #include "base/trapped.h"

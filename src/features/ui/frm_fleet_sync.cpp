@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/context.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "app/ui/frm_main.h"
 #include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "app/context.h"
-#include "app/messages.h"
+#include "base/messages.h"
 #include "app/ui/ui_layout.h"
 #include "app/ui/ui_text.h"
 #include "base/platform_paths.h"
