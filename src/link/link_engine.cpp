@@ -492,6 +492,8 @@ void ReplyTimeout(AppContext& ctx) {
         } else if (step == kStepEnd) {
             EndSequence(ctx, true);  // the end request's acknowledge is not required
         } else if (step == kStepEndFailed) {
+            // The check has already failed and been reported; waiting on for the end request's
+            // acknowledge would leave the port open and the program busy for ever.
             EndSequence(ctx, false);
         }
         return;
