@@ -39,7 +39,7 @@ TEST(FileRead, OnlyRegularFilesOfASaneSizeAreRead) {
     ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
     fs::create_directory(dir / "folder");
     // Each of these would block, grow without end or read a folder: all are refused at once.
-    for (const std::string path : {dir / "pipe", std::string("/dev/zero"), dir / "folder", dir / "missing"}) {
+    for (const std::string& path : {dir / "pipe", std::string("/dev/zero"), dir / "folder", dir / "missing"}) {
         std::string reason;
         EXPECT_FALSE(ReadFileBytes(path, kWholeFileLimit, &reason)) << path;
         EXPECT_FALSE(ReadFileHead(path, 10, &reason)) << path;

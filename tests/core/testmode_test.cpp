@@ -168,8 +168,12 @@ TEST(TestModeFunctions, SignallingBandwidthAndTransmitter) {
         EXPECT_EQ(h.sent, std::vector<Bytes>{c.packet});
         EXPECT_EQ(h.thresholds, std::vector<int>{1});
         EXPECT_TRUE(h.ctx.link.sendList.Empty());
-        if (c.function == kFnTransmitterOn) EXPECT_TRUE(h.radio.test.keyed);
-        if (c.function == kFnNarrow) EXPECT_FALSE(h.radio.test.wide);
+        if (c.function == kFnTransmitterOn) {
+            EXPECT_TRUE(h.radio.test.keyed);
+        }
+        if (c.function == kFnNarrow) {
+            EXPECT_FALSE(h.radio.test.wide);
+        }
     }
     EXPECT_EQ(h.radio.test.signalling, 7);
     EXPECT_TRUE(h.radio.test.wide);

@@ -33,23 +33,12 @@ QString GroupName(const FixedText<8>& name) {
 FrmPrintList::FrmPrintList(AppContext& ctx, QWidget* parent) : QDialog(parent), ctx_(ctx) {
     setObjectName("FrmPrintList");
     setWindowTitle(Tr(ctx_, kCaption));
-    grid_ = new QTableWidget(0, static_cast<int>(std::size(kHeadings)), this);
-    grid_->setObjectName("MSFlexGrid1");
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid_->setTabKeyNavigation(false);
-    grid_->verticalHeader()->hide();
     QStringList headings;
     for (const TextTable& h : kHeadings) headings << Tr(ctx_, h);
-    grid_->setHorizontalHeaderLabels(headings);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_ = MakeReadOnlyGrid(headings, this);
     grid_->setMinimumSize(440, 360);
 
-    auto* close = new QPushButton(Tr(ctx_, msg::CloseButton), this);
-    close->setObjectName("CommandClose");
-    auto* help = new QPushButton(Tr(ctx_, msg::HelpButton), this);
-    help->setObjectName("CommandHelp");
-    help->hide();
+    const auto [close, help] = MakeCloseHelpButtons(ctx_, this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 1);
@@ -67,14 +56,9 @@ void FrmPrintList::ShowData() {
             const ChannelRecord& ch = doc.Channels[static_cast<std::size_t>(j)][static_cast<std::size_t>(g)];
             const int row = grid_->rowCount();
             grid_->insertRow(row);
-            const QString cells[] = {GroupName(group.Name), QString::number(ch.ChNo),
-                                     Qs(StoredFreqDisplay(ch.RxFreq.Raw())),
-                                     Qs(StoredFreqDisplay(ch.TxFreq.Raw()))};
-            for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
-                auto* item = new QTableWidgetItem(cells[c]);
-                item->setTextAlignment(Qt::AlignCenter);
-                grid_->setItem(row, c, item);
-            }
+            SetCentredRow(grid_, row,
+                          {GroupName(group.Name), QString::number(ch.ChNo),
+                           Qs(StoredFreqDisplay(ch.RxFreq.Raw())), Qs(StoredFreqDisplay(ch.TxFreq.Raw()))});
         }
     }
 }

@@ -74,11 +74,9 @@ FrmDTMF::FrmDTMF(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) 
     tabs_->addTab(BuildDecodeTab(), Tr(ctx_, dtmftext::Tabs[1]));
     tabs_->addTab(BuildMemoryTab(), Tr(ctx_, dtmftext::Tabs[2]));
 
-    close_ = new QPushButton(Tr(ctx_, msg::CloseButton), this);
-    close_->setObjectName("CommandClose");
-    help_ = new QPushButton(Tr(ctx_, msg::HelpButton), this);
-    help_->setObjectName("CommandHelp");
-    help_->hide();
+    const CloseHelpButtons buttons = MakeCloseHelpButtons(ctx_, this);
+    close_ = buttons.close;
+    help_ = buttons.help;
     connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);

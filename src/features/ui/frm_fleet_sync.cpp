@@ -45,11 +45,9 @@ FrmFleetSync::FrmFleetSync(AppContext& ctx, QWidget* parent) : QWidget(parent), 
     tabs_->addTab(BuildSettingsTab(), Tr(ctx_, fleettext::Tabs[0]));
     tabs_->addTab(BuildListTab(), Tr(ctx_, fleettext::Tabs[1]));
 
-    close_ = new QPushButton(Tr(ctx_, msg::CloseButton), this);
-    close_->setObjectName("CommandClose");
-    help_ = new QPushButton(Tr(ctx_, msg::HelpButton), this);
-    help_->setObjectName("CommandHelp");
-    help_->hide();
+    const CloseHelpButtons buttons = MakeCloseHelpButtons(ctx_, this);
+    close_ = buttons.close;
+    help_ = buttons.help;
     connect(close_, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);

@@ -26,23 +26,12 @@ constexpr TextTable kHeadings[] = {
 FrmTestFre::FrmTestFre(AppContext& ctx, QWidget* parent) : QWidget(parent), ctx_(ctx) {
     setObjectName("FrmTestFre");
     setWindowTitle(Tr(ctx_, kCaption));
-    grid_ = new QTableWidget(0, static_cast<int>(std::size(kHeadings)), this);
-    grid_->setObjectName("MSFlexGrid1");
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setSelectionMode(QAbstractItemView::NoSelection);
-    grid_->setTabKeyNavigation(false);
-    grid_->verticalHeader()->hide();
     QStringList headings;
     for (const TextTable& h : kHeadings) headings << Tr(ctx_, h);
-    grid_->setHorizontalHeaderLabels(headings);
-    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_ = MakeReadOnlyGrid(headings, this);
     grid_->setMinimumWidth(420);
 
-    auto* close = new QPushButton(Tr(ctx_, msg::CloseButton), this);
-    close->setObjectName("CommandClose");
-    auto* help = new QPushButton(Tr(ctx_, msg::HelpButton), this);
-    help->setObjectName("CommandHelp");
-    help->hide();
+    const auto [close, help] = MakeCloseHelpButtons(ctx_, this);
     connect(close, &QPushButton::clicked, this, [this] { CloseChildWindow(this); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(grid_, 1);
@@ -57,13 +46,9 @@ void FrmTestFre::ShowData() {
     grid_->setRowCount(used);
     for (int i = 0; i < used; ++i) {
         const TestFreqEntry& e = s.TestFreqList[static_cast<std::size_t>(i)];
-        const QString cells[] = {QString::number(i + 1), QString::number(e.ChNo),
-                                 Qs(StoredFreqDisplay(e.RxFreq.Raw())), Qs(StoredFreqDisplay(e.TxFreq.Raw()))};
-        for (int c = 0; c < static_cast<int>(std::size(cells)); ++c) {
-            auto* item = new QTableWidgetItem(cells[c]);
-            item->setTextAlignment(Qt::AlignCenter);
-            grid_->setItem(i, c, item);
-        }
+        SetCentredRow(grid_, i,
+                      {QString::number(i + 1), QString::number(e.ChNo), Qs(StoredFreqDisplay(e.RxFreq.Raw())),
+                       Qs(StoredFreqDisplay(e.TxFreq.Raw()))});
     }
 }
 
