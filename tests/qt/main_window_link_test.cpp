@@ -9,41 +9,18 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/link_fixture.h"
-#include "link/link_radio_commands.h"
 #include "link/read_backup.h"
 #include "link/ui/frm_progress.h"
-#include "main_window_fixture.h"
+#include "main_window_radio_fixture.h"
 
 using namespace zb;
 using namespace zb::test;
 
 namespace {
 
-struct MainWindowLink : MainWindowFixture {
-    VirtualClock clock;
-    VirtualTimers timers{clock};
-    sim::RadioSim radio;
-    SimLine line{clock};
-    SimPorts ports{line};
-    std::unique_ptr<LinkRadioCommands> commands;
+struct MainWindowLink : MainWindowRadioFixture {
     std::vector<int> progressSeen;  // percent labels seen while the window was up
 
-    void SetUp() override {
-        MainWindowFixture::SetUp();
-        line.stations.push_back({LineSettings{1, 0, 1}, &radio});
-        ctx.line = &line;
-        ctx.timers = &timers;
-        ctx.ports = &ports;
-        ctx.settings.ComPort = 1;
-        commands = std::make_unique<LinkRadioCommands>(ctx);
-        Open();
-        main->SetRadioCommands(commands.get());
-    }
-    void TearDown() override {
-        MainWindowFixture::TearDown();
-        ctx.line = nullptr;
-    }
     // Runs the conversation to its end, noting the progress window on the way.
     void Run() {
         line.onWrite = [this](const Bytes&) {

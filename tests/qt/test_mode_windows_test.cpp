@@ -9,11 +9,10 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "link/link_radio_commands.h"
 #include "base/messages.h"
 #include "link/link_texts.h"
 #include "core/testmode_fixture.h"
-#include "main_window_fixture.h"
+#include "main_window_radio_fixture.h"
 #include "testmode/testmode_tables.h"
 #include "testmode/ui/frm_test_mode.h"
 #include "testmode/ui/frm_test_mode_para.h"
@@ -23,30 +22,10 @@ using namespace zb::test;
 
 namespace {
 
-struct TestModeWindowsTest : MainWindowFixture {
-    VirtualClock clock;
-    VirtualTimers timers{clock};
-    sim::RadioSim radio;
-    SimLine line{clock};
-    SimPorts ports{line};
-    std::unique_ptr<LinkRadioCommands> commands;
-
-    void SetUp() override {
-        MainWindowFixture::SetUp();
+struct TestModeWindowsTest : MainWindowRadioFixture {
+    void BeforeOpen() override {
         SetDocumentTestFreqs(ctx.Doc, kTestFreqs);
         SetRadioTestChannels(radio, kTestFreqs);
-        line.stations.push_back({LineSettings{1, 0, 1}, &radio});
-        ctx.line = &line;
-        ctx.timers = &timers;
-        ctx.ports = &ports;
-        ctx.settings.ComPort = 1;
-        commands = std::make_unique<LinkRadioCommands>(ctx);
-        Open();
-        main->SetRadioCommands(commands.get());
-    }
-    void TearDown() override {
-        MainWindowFixture::TearDown();
-        ctx.line = nullptr;
     }
     // The windows still there (a closed window is deleted on the next turn of the event loop).
     ui::FrmTestMode* TestWindow() const {
